@@ -1,0 +1,54 @@
+// What the five filter procedures share: handing a message on, the Ctrl test
+// and reading a window's size.
+#ifndef TAVRIN_FILTERS_FILTER_GATE_H
+#define TAVRIN_FILTERS_FILTER_GATE_H
+
+#include <windows.h>
+
+#include "filters/pass_zone.h"
+#include "plugin/host_interface.h"
+#include "plugin/plugin_state.h"
+
+LRESULT CALLBACK MainFilterProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+LRESULT CALLBACK EqualizerFilterProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+LRESULT CALLBACK PlaylistFilterProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+LRESULT CALLBACK VideoFilterProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+LRESULT CALLBACK GenFilterProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+
+// Bit 15 of the key state: Ctrl is down now. The toggle bit does not count.
+inline bool CtrlDown() { return (GetKeyState(VK_CONTROL) & 0x8000) != 0; }
+
+// A press the filter swallows: the player never sees it.
+const LRESULT kSwallowed = 0;
+
+// The window's size; false when its rectangle cannot be read (the window is
+// going away), in which case the filter passes the press as if unlocked.
+inline bool ReadWindowSize(HWND hwnd, WindowSize* size)
+{
+    RECT r;
+    if (!GetWindowRect(hwnd, &r)) return false;
+    *size = WindowSizeFromRect(r.left, r.top, r.right, r.bottom);
+    return true;
+}
+
+// The shaded state of the main window or the equalizer: a newer host is asked
+// (request 638, only the answer 1 means shaded), an older one is measured
+// (exactly 14 pixels high). False when the rectangle cannot be read.
+inline bool ReadFixedWindowShade(HWND hwnd, WPARAM shadeWindow, bool* shaded)
+{
+    if (g_newerHost) {
+        *shaded = IsShadedAnswer(SendHostRequest(shadeWindow, kRequestShaded));
+        return true;
+    }
+    WindowSize size;
+    if (!ReadWindowSize(hwnd, &size)) return false;
+    *shaded = IsShadedHeight(size.height);
+    return true;
+}
+
+inline LRESULT PassOn(WNDPROC previous, HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    return CallWindowProcA(previous, hwnd, message, wParam, lParam);
+}
+
+#endif

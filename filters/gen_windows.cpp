@@ -1,0 +1,143 @@
+// Generic frames: the scan on the player's message 503 and GenFilterProc.
+#include "filters/gen_windows.h"
+
+#include <string.h>
+
+#include "filters/filter_gate.h"
+#include "filters/gen_registry.h"
+#include "filters/gen_zones.h"
+#include "settings/lock_settings.h"
+
+// Frames may belong to other threads of the player than the one that scans,
+// and their filters look the registry up on their own threads: one lock guards
+// every lookup and every insertion. It is never held across a call into
+// another window procedure.
+namespace {
+struct RegistryLock {
+    CRITICAL_SECTION section;
+    RegistryLock() { InitializeCriticalSection(&section); }
+    ~RegistryLock() { DeleteCriticalSection(&section); }
+};
+}  // namespace
+
+static RegistryLock g_registryLock;
+static GenWindowRegistry g_genWindows;
+static HWND volatile g_libraryWindow;
+
+static const char kGenClass[11] = "Winamp Gen";        // compared with its terminator
+static const char kLibraryTitle[15] = "Winamp Library";  // likewise
+
+static WNDPROC FindGenPrevious(HWND hwnd)
+{
+    EnterCriticalSection(&g_registryLock.section);
+    uintptr_t procedure = g_genWindows.Find((uintptr_t)hwnd);
+    LeaveCriticalSection(&g_registryLock.section);
+    return (WNDPROC)procedure;
+}
+
+static bool IsRegistered(HWND hwnd)
+{
+    EnterCriticalSection(&g_registryLock.section);
+    bool found = g_genWindows.Contains((uintptr_t)hwnd);
+    LeaveCriticalSection(&g_registryLock.section);
+    return found;
+}
+
+static bool AddGenWindow(HWND hwnd, WNDPROC previous)
+{
+    EnterCriticalSection(&g_registryLock.section);
+    bool added = g_genWindows.Insert((uintptr_t)hwnd, (uintptr_t)previous);
+    LeaveCriticalSection(&g_registryLock.section);
+    return added;
+}
+
+HWND GenLibraryWindow()
+{
+    return g_libraryWindow;
+}
+
+static void ConsiderGenWindow(HWND hwnd)
+{
+    char className[sizeof(kGenClass)];
+    memset(className, 0, sizeof(className));
+    if (GetClassNameA(hwnd, className, sizeof(className)) == 0) return;
+    if (memcmp(className, kGenClass, sizeof(kGenClass)) != 0) return;
+
+    DWORD process = 0;
+    GetWindowThreadProcessId(hwnd, &process);
+    if (process != GetCurrentProcessId()) return;
+
+    if (IsRegistered(hwnd)) return;
+
+    char title[100];
+    memset(title, 0, sizeof(title));
+    GetWindowTextA(hwnd, title, sizeof(title));
+    if (memcmp(title, kLibraryTitle, sizeof(kLibraryTitle)) == 0) g_libraryWindow = hwnd;
+
+    WNDPROC previous = (WNDPROC)GetWindowLongPtrA(hwnd, GWLP_WNDPROC);
+    if (!previous) return;
+
+    // A frame whose entry cannot be stored is left unfiltered: its filter
+    // would have nowhere to hand messages on to.
+    if (!AddGenWindow(hwnd, previous)) return;
+    SetWindowLongPtrA(hwnd, GWLP_WNDPROC, (LONG_PTR)GenFilterProc);
+}
+
+void RegisterGenWindows()
+{
+    for (HWND hwnd = GetWindow(GetDesktopWindow(), GW_CHILD); hwnd; hwnd = GetWindow(hwnd, GW_HWNDNEXT)) {
+        ConsiderGenWindow(hwnd);
+    }
+}
+
+bool RestoreGenWindows()
+{
+    bool allRemoved = true;
+    EnterCriticalSection(&g_registryLock.section);
+    for (size_t i = g_genWindows.Size(); i-- > 0;) {
+        HWND hwnd = (HWND)g_genWindows.HandleAt(i);
+        if (!IsWindow(hwnd)) continue;
+        if ((WNDPROC)GetWindowLongPtrA(hwnd, GWLP_WNDPROC) == GenFilterProc) {
+            SetWindowLongPtrA(hwnd, GWLP_WNDPROC, (LONG_PTR)g_genWindows.ProcedureAt(i));
+        } else {
+            allRemoved = false;  // something may still call us through its own chain
+        }
+    }
+    LeaveCriticalSection(&g_registryLock.section);
+    return allRemoved;
+}
+
+// The library frame keeps its place and size unless the primary button is down.
+static bool HoldLibraryFrame(HWND hwnd, LPARAM lParam)
+{
+    if (hwnd != g_libraryWindow) return false;
+    WINDOWPOS* pos = (WINDOWPOS*)lParam;
+    if (!pos) return false;
+    const UINT keep = SWP_NOSIZE | SWP_NOMOVE;
+    if ((pos->flags & keep) == keep) return false;
+    int primary = GetSystemMetrics(SM_SWAPBUTTON) ? VK_RBUTTON : VK_LBUTTON;
+    if (GetAsyncKeyState(primary) & 0x8000) return false;
+    pos->flags |= keep;
+    return true;
+}
+
+static bool GenPressAllowed(HWND hwnd, LPARAM lParam)
+{
+    if (!g_lockSettings.MoveGen && !g_lockSettings.SizeGen) return true;
+    if (CtrlDown()) return true;
+    WindowSize size;
+    if (!ReadWindowSize(hwnd, &size)) return true;
+    return GenPressPasses(PressPointFromLParam((uintptr_t)lParam, 0), size, g_lockSettings.SizeGen != 0);
+}
+
+LRESULT CALLBACK GenFilterProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_WINDOWPOSCHANGING) {
+        if (HoldLibraryFrame(hwnd, lParam)) return 0;
+    } else if (message == WM_LBUTTONDOWN) {
+        if (!GenPressAllowed(hwnd, lParam)) return kSwallowed;
+    }
+    WNDPROC previous = FindGenPrevious(hwnd);
+    if (!previous) return DefWindowProcA(hwnd, message, wParam, lParam);
+    return PassOn(previous, hwnd, message, wParam, lParam);
+}
