@@ -1,0 +1,206 @@
+#include "plugin_fixture.h"
+
+#include <stdio.h>
+#include <stdlib.h>
+#include <string.h>
+
+static char g_pluginPath[MAX_PATH] = "gen_tavrin.dll";
+static char g_frameOwnerPath[MAX_PATH] = "frame_owner.exe";
+
+const char* PluginPath()
+{
+    return g_pluginPath;
+}
+
+const char* FrameOwnerPath()
+{
+    return g_frameOwnerPath;
+}
+
+static WNDPROC g_hostProcedure;
+
+void PluginTest::SetUp()
+{
+    ResetHostAnswers();
+    ClearHostRecords();
+    g_hostDrags = false;
+    SetCtrl(false);
+    ASSERT_TRUE(CreateHostWindows(false));
+    g_hostProcedure = (WNDPROC)GetWindowLongPtrA(HostWindow(kHostMain), GWLP_WNDPROC);
+    char dir[MAX_PATH];
+    GetTempPathA(sizeof(dir), dir);
+    const ::testing::TestInfo* info = ::testing::UnitTest::GetInstance()->current_test_info();
+    snprintf(iniPath_, sizeof(iniPath_), "%stavrin_%s_%s.ini", dir, info->test_suite_name(), info->name());
+    DeleteFileA(iniPath_);
+    ASSERT_TRUE(LoadPlugin(PluginPath())) << "cannot load " << PluginPath();
+}
+
+void PluginTest::TearDown()
+{
+    Stop();
+    const ::testing::TestInfo* info = ::testing::UnitTest::GetInstance()->current_test_info();
+    if (strncmp(info->test_suite_name(), "Pinned", 6) != 0) {
+        EXPECT_EQ(nullptr, GetModuleHandleA("gen_tavrin.dll")) << "the DLL stayed loaded after quit and unload";
+    }
+    DestroyHostWindows();
+    DeleteFileA(iniPath_);
+    SetCtrl(false);
+}
+
+int PluginTest::Start(const char* flags, LRESULT version)
+{
+    if (flags) {
+        static const char* const keys[8] = {"TavrinMoveMain",     "TavrinMoveEqualizer", "TavrinMovePlaylist",
+                                            "TavrinMoveVideo",    "TavrinMoveGen",       "TavrinSizePlaylist",
+                                            "TavrinSizeVideo",    "TavrinSizeGen"};
+        std::string text = "[gen_tavrin]\r\n";
+        for (int i = 0; i < 8; ++i) text += std::string(keys[i]) + "=" + flags[i] + "\r\n";
+        WriteIni(text);
+        g_answers.iniPath = iniPath_;
+    }
+    g_answers.version = version;
+    int result = InitPlugin();
+    started_ = true;
+    initRequests_ = g_requests;
+    ClearHostRecords();
+    return result;
+}
+
+void PluginTest::Stop()
+{
+    if (!PluginModule()) return;
+    if (started_ && !quit_) QuitPlugin();
+    quit_ = true;
+    UnloadPlugin();
+}
+
+bool PluginTest::Reload()
+{
+    Stop();
+    started_ = quit_ = false;
+    ResetHostAnswers();
+    ClearHostRecords();
+    return LoadPlugin(PluginPath());
+}
+
+void PluginTest::WriteIni(const std::string& text)
+{
+    FILE* f = fopen(iniPath_, "wb");
+    ASSERT_TRUE(f != nullptr);
+    fwrite(text.data(), 1, text.size(), f);
+    fclose(f);
+}
+
+std::string PluginTest::ReadIni() const
+{
+    std::string text;
+    FILE* f = fopen(iniPath_, "rb");
+    if (!f) return text;
+    char buffer[4096];
+    size_t n;
+    while ((n = fread(buffer, 1, sizeof(buffer), f)) > 0) text.append(buffer, n);
+    fclose(f);
+    return text;
+}
+
+bool PluginTest::Passes(HWND hwnd, int x, int y)
+{
+    size_t before = MessagesTo(hwnd, WM_LBUTTONDOWN).size();
+    LRESULT result = SendMessageA(hwnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
+    bool reached = MessagesTo(hwnd, WM_LBUTTONDOWN).size() == before + 1;
+    EXPECT_EQ(reached ? kHostResult : 0, result) << "press at " << x << "," << y;
+    return reached;
+}
+
+bool PluginTest::OwnProcedure(HWND hwnd) const
+{
+    return (WNDPROC)GetWindowLongPtrA(hwnd, GWLP_WNDPROC) == g_hostProcedure;
+}
+
+void SetCtrl(bool down, bool toggled)
+{
+    BYTE keys[256];
+    GetKeyboardState(keys);
+    BYTE state = (BYTE)((down ? 0x80 : 0) | (toggled ? 0x01 : 0));
+    keys[VK_CONTROL] = keys[VK_LCONTROL] = state;
+    SetKeyboardState(keys);
+}
+
+std::vector<HostRequestRecord> Requests()
+{
+    return g_requests;
+}
+
+void PumpMessages(DWORD milliseconds)
+{
+    DWORD end = GetTickCount() + milliseconds;
+    do {
+        MSG msg;
+        while (PeekMessageA(&msg, 0, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&msg);
+            DispatchMessageA(&msg);
+        }
+        Sleep(5);
+    } while ((LONG)(end - GetTickCount()) > 0);
+}
+
+void SaveDialogPicture(HWND hwnd)
+{
+    const char* dir = getenv("TAVRIN_PICTURES");
+    if (!dir || !*dir) return;
+    RedrawWindow(hwnd, 0, 0, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN | RDW_FRAME);
+    PumpMessages(200);
+    RECT r;
+    GetWindowRect(hwnd, &r);
+    int w = r.right - r.left, h = r.bottom - r.top;
+    HDC screen = GetDC(0);
+    HDC memory = CreateCompatibleDC(screen);
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof(info.bmiHeader);
+    info.bmiHeader.biWidth = w;
+    info.bmiHeader.biHeight = h;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 24;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = 0;
+    HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, 0, 0);
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, w, h, screen, r.left, r.top, SRCCOPY);
+    GdiFlush();
+    DWORD stride = ((DWORD)w * 3 + 3) & ~3u;
+    BITMAPFILEHEADER file = {};
+    file.bfType = 0x4D42;
+    file.bfOffBits = sizeof(file) + sizeof(info.bmiHeader);
+    file.bfSize = file.bfOffBits + stride * h;
+    const ::testing::TestInfo* test = ::testing::UnitTest::GetInstance()->current_test_info();
+    char path[MAX_PATH];
+    snprintf(path, sizeof(path), "%s\\%s.bmp", dir, test->name());
+    FILE* f = fopen(path, "wb");
+    if (f) {
+        fwrite(&file, sizeof(file), 1, f);
+        fwrite(&info.bmiHeader, sizeof(info.bmiHeader), 1, f);
+        fwrite(bits, stride, h, f);
+        fclose(f);
+    }
+    SelectObject(memory, old);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(0, screen);
+}
+
+// The DLL may be named on the command line (--dll=PATH), as the 32-bit run does.
+int main(int argc, char** argv)
+{
+    ::testing::InitGoogleTest(&argc, argv);
+    GetModuleFileNameA(0, g_frameOwnerPath, sizeof(g_frameOwnerPath));
+    char* slash = strrchr(g_frameOwnerPath, '\\');
+    if (slash) {
+        slash[1] = 0;
+        snprintf(g_pluginPath, sizeof(g_pluginPath), "%sgen_tavrin.dll", g_frameOwnerPath);
+        strncat(g_frameOwnerPath, "frame_owner.exe", sizeof(g_frameOwnerPath) - strlen(g_frameOwnerPath) - 1);
+    }
+    for (int i = 1; i < argc; ++i) {
+        if (!strncmp(argv[i], "--dll=", 6)) snprintf(g_pluginPath, sizeof(g_pluginPath), "%s", argv[i] + 6);
+    }
+    return RUN_ALL_TESTS();
+}

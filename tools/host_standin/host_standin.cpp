@@ -1,0 +1,226 @@
+#include "host_standin.h"
+
+#include <string.h>
+
+HostAnswers g_answers;
+std::vector<HostRequestRecord> g_requests;
+std::vector<HostMessageRecord> g_messages;
+bool g_hostDrags;
+
+static HWND g_windows[kHostWindowCount];
+static HMODULE g_plugin;
+static HostPluginRecord* g_record;
+
+static const char kWindowClass[] = "TavrinHostStandIn";
+static const char* const kWindowTitles[kHostWindowCount] = {"Winamp", "Winamp Equalizer", "Winamp Playlist Editor",
+                                                            "Winamp Video"};
+
+void ResetHostAnswers()
+{
+    memset(&g_answers, 0, sizeof(g_answers));
+    g_answers.version = kNewerHostVersion;
+}
+
+void ClearHostRecords()
+{
+    g_requests.clear();
+    g_messages.clear();
+}
+
+static bool IsRequest(LPARAM lParam)
+{
+    switch (lParam) {
+    case 0: case 260: case 334: case 608: case 104: case 638: return true;
+    }
+    return false;
+}
+
+static LRESULT AnswerRequest(WPARAM wParam, LPARAM request)
+{
+    g_requests.push_back({wParam, request});
+    switch (request) {
+    case 0: return g_answers.version;
+    case 260:
+        if (wParam == 0) return (LRESULT)(g_answers.fakeHandles ? g_answers.equalizer : g_windows[kHostEqualizer]);
+        if (wParam == 1) return (LRESULT)(g_answers.fakeHandles ? g_answers.playlist : g_windows[kHostPlaylist]);
+        if (wParam == 3) return (LRESULT)(g_answers.fakeHandles ? g_answers.video : g_windows[kHostVideo]);
+        return 0;
+    case 334: return (LRESULT)g_answers.iniPath;
+    case 608: return g_answers.scale;
+    case 104: return g_answers.playing;
+    case 638:
+        if (wParam == (WPARAM)-1) return g_answers.shadedMain;
+        if (wParam == 0) return g_answers.shadedEqualizer;
+        if (wParam == 1) return g_answers.shadedPlaylist;
+        return 0;
+    }
+    return 0;
+}
+
+// A skinned window moves itself: a left press captures the mouse and every
+// move drags the window by the distance the cursor went.
+static POINT g_dragCursor;
+static RECT g_dragStart;
+
+static void StartDrag(HWND hwnd)
+{
+    GetCursorPos(&g_dragCursor);
+    GetWindowRect(hwnd, &g_dragStart);
+    SetCapture(hwnd);
+}
+
+static void ContinueDrag(HWND hwnd)
+{
+    if (GetCapture() != hwnd) return;
+    POINT now;
+    GetCursorPos(&now);
+    SetWindowPos(hwnd, 0, g_dragStart.left + now.x - g_dragCursor.x, g_dragStart.top + now.y - g_dragCursor.y, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+static bool IsRecorded(UINT message)
+{
+    return (message >= WM_MOUSEFIRST && message <= WM_MOUSELAST) || message == WM_USER ||
+           message == WM_WINDOWPOSCHANGING || message >= WM_APP;
+}
+
+static LRESULT CALLBACK HostWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_USER && hwnd == g_windows[kHostMain] && IsRequest(lParam)) return AnswerRequest(wParam, lParam);
+    if (IsRecorded(message)) g_messages.push_back({hwnd, message, wParam, lParam});
+    switch (message) {
+    case WM_USER:
+        return lParam == 503 ? kHostGenFramesResult : kHostResult;
+    case WM_LBUTTONDOWN:
+        if (g_hostDrags) StartDrag(hwnd);
+        return kHostResult;
+    case WM_MOUSEMOVE:
+        if (g_hostDrags) ContinueDrag(hwnd);
+        return kHostResult;
+    case WM_LBUTTONUP:
+        if (GetCapture() == hwnd) ReleaseCapture();
+        return kHostResult;
+    case WM_WINDOWPOSCHANGING:
+        break;
+    default:
+        if ((message >= WM_MOUSEFIRST && message <= WM_MOUSELAST) || message >= WM_APP) return kHostResult;
+        break;
+    }
+    return DefWindowProcA(hwnd, message, wParam, lParam);
+}
+
+static bool RegisterHostClass(const char* name)
+{
+    WNDCLASSA wc;
+    if (GetClassInfoA(GetModuleHandleA(0), name, &wc)) return true;
+    memset(&wc, 0, sizeof(wc));
+    wc.style = CS_DBLCLKS;
+    wc.lpfnWndProc = HostWindowProc;
+    wc.hInstance = GetModuleHandleA(0);
+    wc.hCursor = LoadCursorA(0, (LPCSTR)IDC_ARROW);
+    wc.hbrBackground = (HBRUSH)GetStockObject(DKGRAY_BRUSH);
+    wc.lpszClassName = name;
+    return RegisterClassA(&wc) != 0;
+}
+
+bool CreateHostWindows(bool visible)
+{
+    if (!RegisterHostClass(kWindowClass)) return false;
+    const POINT origin[kHostWindowCount] = {{100, 100}, {100, 216}, {100, 332}, {400, 100}};
+    const SIZE size[kHostWindowCount] = {{275, 116}, {275, 116}, {275, 116}, {275, 232}};
+    for (int i = 0; i < kHostWindowCount; ++i) {
+        g_windows[i] = CreateWindowExA(WS_EX_TOOLWINDOW, kWindowClass, kWindowTitles[i], WS_POPUP | (visible ? WS_VISIBLE : 0),
+                                       origin[i].x, origin[i].y, size[i].cx, size[i].cy, 0, 0, GetModuleHandleA(0), 0);
+        if (!g_windows[i]) return false;
+    }
+    return true;
+}
+
+void DestroyHostWindows()
+{
+    for (int i = 0; i < kHostWindowCount; ++i) {
+        if (g_windows[i]) DestroyWindow(g_windows[i]);
+        g_windows[i] = 0;
+    }
+}
+
+HWND HostWindow(HostWindowId id)
+{
+    return g_windows[id];
+}
+
+void SetHostWindowSize(HostWindowId id, int width, int height)
+{
+    SetWindowPos(g_windows[id], 0, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+HWND CreateGenFrame(const char* className, const char* title, int x, int y, int width, int height, bool visible)
+{
+    // Class names match without regard to case: a class registered earlier
+    // under another spelling is replaced, so the frame's class reads exactly
+    // as asked (this fails while windows of the old spelling still exist).
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        if (!RegisterHostClass(className)) return 0;
+        HWND frame = CreateWindowExA(WS_EX_TOOLWINDOW, className, title, WS_POPUP | (visible ? WS_VISIBLE : 0), x, y,
+                                     width, height, 0, 0, GetModuleHandleA(0), 0);
+        char actual[256] = {};
+        GetClassNameA(frame, actual, sizeof(actual));
+        if (!frame || strcmp(actual, className) == 0) return frame;
+        DestroyWindow(frame);
+        UnregisterClassA(className, GetModuleHandleA(0));
+    }
+    return 0;
+}
+
+std::vector<HostMessageRecord> MessagesTo(HWND hwnd, UINT message)
+{
+    std::vector<HostMessageRecord> found;
+    for (const HostMessageRecord& m : g_messages) {
+        if (m.hwnd == hwnd && m.message == message) found.push_back(m);
+    }
+    return found;
+}
+
+bool LoadPlugin(const char* path)
+{
+    g_plugin = LoadLibraryA(path);
+    if (!g_plugin) return false;
+    typedef HostPluginRecord*(__cdecl * GetRecord)(void);
+    GetRecord get = (GetRecord)(void*)GetProcAddress(g_plugin, "winampGetGeneralPurposePlugin");
+    g_record = get ? get() : 0;
+    return g_record != 0;
+}
+
+HostPluginRecord* Plugin()
+{
+    return g_record;
+}
+
+HMODULE PluginModule()
+{
+    return g_plugin;
+}
+
+int InitPlugin()
+{
+    g_record->hwndParent = g_windows[kHostMain];
+    g_record->hDllInstance = g_plugin;
+    return g_record->init();
+}
+
+void ConfigPlugin()
+{
+    g_record->config();
+}
+
+void QuitPlugin()
+{
+    g_record->quit();
+}
+
+void UnloadPlugin()
+{
+    if (g_plugin) FreeLibrary(g_plugin);
+    g_plugin = 0;
+    g_record = 0;
+}
