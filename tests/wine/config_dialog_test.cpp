@@ -255,6 +255,26 @@ TEST_F(ConfigDialog, CentredOnTheForegroundWindowAndOwnedByIt)
     }
 }
 
+// Nothing in the foreground: the dialog still opens, unowned, where the
+// system put it.
+TEST_F(ConfigDialog, OpensUnownedWithNoForegroundWindow)
+{
+    ASSERT_EQ(0, Start(kAllLocked));
+    PumpMessages(50);
+    HWND foreground = GetForegroundWindow();
+    char name[64] = {};
+    GetClassNameA(foreground, name, sizeof(name));
+    // Wine reports the desktop itself when no window is active.
+    if (foreground && foreground != GetDesktopWindow()) GTEST_SKIP() << "a window stays in the foreground: " << name;
+    RunDialog([&](HWND dialog) {
+        EXPECT_EQ(0, GetWindow(dialog, GW_OWNER));
+        EXPECT_TRUE(IsWindowVisible(dialog));
+        Click(dialog, IDC_ALL_BOTH);
+        Click(dialog, IDOK);
+    });
+    EXPECT_EQ(kNoneLocked, SavedFlags());
+}
+
 struct ControlLayout {
     int id;
     const char* className;
