@@ -101,6 +101,7 @@ static LRESULT CALLBACK HostWindowProc(HWND hwnd, UINT message, WPARAM wParam, L
         if (GetCapture() == hwnd) ReleaseCapture();
         return kHostResult;
     case WM_WINDOWPOSCHANGING:
+        if (!lParam) return 0;  // a broken message: nothing for the system to read
         break;
     default:
         if ((message >= WM_MOUSEFIRST && message <= WM_MOUSELAST) || message >= WM_APP) return kHostResult;
