@@ -6,16 +6,9 @@
 
 namespace {
 
-struct GenCase {
-    int32_t w, h;
-    bool sizeLocked;
-    uint32_t x, y;
-    bool passes;
-};
-
 const bool SizeFree = false, SizeLocked = true;
 
-const GenCase kCases[] = {
+const SizedCase kCases[] = {
     {275, 116, SizeLocked, 264, 3, kPass},     {275, 116, SizeLocked, 263, 3, kSwallow},
     {275, 116, SizeLocked, 264, 13, kSwallow}, {275, 116, SizeLocked, 273, 12, kPass},
     {275, 116, SizeLocked, 256, 102, kSwallow}, {275, 116, SizeLocked, 100, 5, kSwallow},
@@ -35,9 +28,8 @@ const GenCase kCases[] = {
 
 TEST(GenZones, TabledCases)
 {
-    for (const GenCase& c : kCases) {
-        EXPECT_EQ(c.passes, GenPressPasses(At(c.x, c.y), WindowSize{c.w, c.h}, c.sizeLocked))
-            << c.w << "x" << c.h << (c.sizeLocked ? " size-locked" : "") << " at (" << c.x << ", " << c.y << ")";
+    for (const SizedCase& c : kCases) {
+        EXPECT_EQ(c.passes, GenPressPasses(At(c.x, c.y), WindowSize{c.w, c.h}, c.sizeLocked)) << Describe(c);
     }
 }
 

@@ -29,6 +29,20 @@ inline std::string Where(const PressCase& c)
     return "(" + std::to_string(c.x) + ", " + std::to_string(c.y) + ")";
 }
 
+// A press on a resizable window of the given size, with or without its size lock.
+struct SizedCase {
+    int32_t w, h;
+    bool sizeLocked;
+    uint32_t x, y;
+    bool passes;
+};
+
+inline std::string Describe(const SizedCase& c)
+{
+    return std::to_string(c.w) + "x" + std::to_string(c.h) + (c.sizeLocked ? " size-locked" : "") + " at (" +
+           std::to_string(c.x) + ", " + std::to_string(c.y) + ")";
+}
+
 const bool kPass = true;
 const bool kSwallow = false;
 

@@ -6,16 +6,9 @@
 
 namespace {
 
-struct VideoCase {
-    int32_t w, h;
-    bool sizeLocked;
-    uint32_t x, y;
-    bool passes;
-};
-
 const bool SizeFree = false, SizeLocked = true;
 
-const VideoCase kCases[] = {
+const SizedCase kCases[] = {
     {275, 232, SizeFree, 5, 5, kSwallow},     {275, 232, SizeFree, 137, 5, kSwallow},
     {275, 232, SizeFree, 9, 203, kPass},      {275, 232, SizeFree, 84, 221, kPass},
     {275, 232, SizeFree, 8, 203, kSwallow},   {275, 232, SizeFree, 85, 221, kSwallow},
@@ -45,9 +38,8 @@ const VideoCase kCases[] = {
 
 TEST(VideoZones, TabledCases)
 {
-    for (const VideoCase& c : kCases) {
-        EXPECT_EQ(c.passes, VideoPressPasses(At(c.x, c.y), WindowSize{c.w, c.h}, c.sizeLocked))
-            << c.w << "x" << c.h << (c.sizeLocked ? " size-locked" : "") << " at (" << c.x << ", " << c.y << ")";
+    for (const SizedCase& c : kCases) {
+        EXPECT_EQ(c.passes, VideoPressPasses(At(c.x, c.y), WindowSize{c.w, c.h}, c.sizeLocked)) << Describe(c);
     }
 }
 
