@@ -100,6 +100,22 @@ static LRESULT CALLBACK HostWindowProc(HWND hwnd, UINT message, WPARAM wParam, L
     case WM_LBUTTONUP:
         if (GetCapture() == hwnd) ReleaseCapture();
         return kHostResult;
+    case WM_PAINT: {
+        // Its title and outline, so that a person can tell the windows apart.
+        PAINTSTRUCT ps;
+        HDC dc = BeginPaint(hwnd, &ps);
+        RECT r;
+        GetClientRect(hwnd, &r);
+        FrameRect(dc, &r, (HBRUSH)GetStockObject(LTGRAY_BRUSH));
+        char title[64] = {};
+        GetWindowTextA(hwnd, title, sizeof(title));
+        SetBkMode(dc, TRANSPARENT);
+        SetTextColor(dc, RGB(0xD0, 0xD4, 0xDA));
+        RECT text = {r.left + 20, r.top + 2, r.right - 24, r.top + 16};
+        DrawTextA(dc, title, -1, &text, DT_LEFT | DT_SINGLELINE | DT_NOPREFIX);
+        EndPaint(hwnd, &ps);
+        return 0;
+    }
     case WM_WINDOWPOSCHANGING:
         if (!lParam) return 0;  // a broken message: nothing for the system to read
         break;
@@ -127,7 +143,7 @@ static bool RegisterHostClass(const char* name)
 bool CreateHostWindows(bool visible)
 {
     if (!RegisterHostClass(kWindowClass)) return false;
-    const POINT origin[kHostWindowCount] = {{100, 100}, {100, 216}, {100, 332}, {400, 100}};
+    const POINT origin[kHostWindowCount] = {{100, 100}, {100, 236}, {100, 372}, {420, 100}};
     const SIZE size[kHostWindowCount] = {{275, 116}, {275, 116}, {275, 116}, {275, 232}};
     for (int i = 0; i < kHostWindowCount; ++i) {
         g_windows[i] = CreateWindowExA(WS_EX_TOOLWINDOW, kWindowClass, kWindowTitles[i], WS_POPUP | (visible ? WS_VISIBLE : 0),

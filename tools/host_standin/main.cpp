@@ -41,7 +41,7 @@ int main(int argc, char** argv)
         fprintf(stderr, "the plug-in refused this host\n");
         return 1;
     }
-    CreateGenFrame("Winamp Gen", "Winamp Library", 400, 350, 275, 116, true);
+    CreateGenFrame("Winamp Gen", "Winamp Library", 420, 352, 275, 116, true);
     SendMessageA(main, WM_USER, 0, 503);
     printf("gen_tavrin loaded from %s, settings in %s\n", dll, ini);
     SetForegroundWindow(main);
