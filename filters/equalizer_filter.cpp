@@ -7,10 +7,12 @@ static bool EqualizerPressAllowed(HWND hwnd, LPARAM lParam)
 {
     if (!g_lockSettings.MoveEqualizer) return true;
     if (CtrlDown()) return true;
-    unsigned scaleShift = ScaleShiftFromAnswer(SendHostRequest(0, kRequestScale));
-    bool shaded;
-    if (!ReadFixedWindowShade(hwnd, kShadeEqualizer, &shaded)) return true;
-    return EqualizerPressPasses(PressPointFromLParam((uintptr_t)lParam, scaleShift), shaded);
+    HostViewState view;
+    view.newerHost = g_newerHost;
+    view.scaleShift = ScaleShiftFromAnswer(SendHostRequest(0, kRequestScale));
+    view.playing = false;  // the equalizer never asks
+    if (!ReadFixedWindowShade(hwnd, kShadeEqualizer, &view)) return true;
+    return EqualizerPressPasses(PressPointFromLParam((uintptr_t)lParam, view.scaleShift), view.shaded);
 }
 
 LRESULT CALLBACK EqualizerFilterProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)

@@ -31,18 +31,18 @@ inline bool ReadWindowSize(HWND hwnd, WindowSize* size)
     return true;
 }
 
-// The shaded state of the main window or the equalizer: a newer host is asked
-// (request 638, only the answer 1 means shaded), an older one is measured
-// (exactly 14 pixels high). False when the rectangle cannot be read.
-inline bool ReadFixedWindowShade(HWND hwnd, WPARAM shadeWindow, bool* shaded)
+// Fills view->shaded for the main window or the equalizer: a newer host is
+// asked (request 638, only the answer 1 means shaded), an older one is
+// measured (exactly 14 pixels high). False when the rectangle cannot be read.
+inline bool ReadFixedWindowShade(HWND hwnd, WPARAM shadeWindow, HostViewState* view)
 {
-    if (g_newerHost) {
-        *shaded = IsShadedAnswer(SendHostRequest(shadeWindow, kRequestShaded));
+    if (view->newerHost) {
+        view->shaded = IsShadedAnswer(SendHostRequest(shadeWindow, kRequestShaded));
         return true;
     }
     WindowSize size;
     if (!ReadWindowSize(hwnd, &size)) return false;
-    *shaded = IsShadedHeight(size.height);
+    view->shaded = IsShadedHeight(size.height);
     return true;
 }
 

@@ -51,11 +51,6 @@ static bool AddGenWindow(HWND hwnd, WNDPROC previous)
     return added;
 }
 
-HWND GenLibraryWindow()
-{
-    return g_libraryWindow;
-}
-
 static void ConsiderGenWindow(HWND hwnd)
 {
     char className[sizeof(kGenClass)];

@@ -8,9 +8,6 @@
 // Walks the top-level windows and filters every new generic frame of this process.
 void RegisterGenWindows();
 
-// The library frame: the last new frame titled "Winamp Library" seen by a scan.
-HWND GenLibraryWindow();
-
 // Puts back every registered frame's own procedure where GenFilterProc is still
 // in place; false when some frame still runs through it.
 bool RestoreGenWindows();

@@ -12,7 +12,7 @@ static bool MainPressAllowed(HWND hwnd, LPARAM lParam)
     view.newerHost = g_newerHost;
     view.scaleShift = ScaleShiftFromAnswer(SendHostRequest(0, kRequestScale));
     view.playing = SendHostRequest(0, kRequestPlaying) != 0;
-    if (!ReadFixedWindowShade(hwnd, kShadeMain, &view.shaded)) return true;
+    if (!ReadFixedWindowShade(hwnd, kShadeMain, &view)) return true;
     return MainPressPasses(PressPointFromLParam((uintptr_t)lParam, view.scaleShift), view.shaded, view.playing);
 }
 

@@ -103,11 +103,8 @@ protected:
     std::string SavedFlags()
     {
         Stop();
-        static const char* const keys[8] = {"TavrinMoveMain",  "TavrinMoveEqualizer", "TavrinMovePlaylist",
-                                            "TavrinMoveVideo", "TavrinMoveGen",       "TavrinSizePlaylist",
-                                            "TavrinSizeVideo", "TavrinSizeGen"};
         std::string s;
-        for (const char* key : keys) s += char('0' + GetPrivateProfileIntA("gen_tavrin", key, 9, iniPath_));
+        for (const char* key : kIniKeys) s += char('0' + GetPrivateProfileIntA("gen_tavrin", key, 9, iniPath_));
         return s;
     }
 

@@ -17,6 +17,10 @@ const char* FrameOwnerPath()
     return g_frameOwnerPath;
 }
 
+const char* const kIniKeys[8] = {"TavrinMoveMain",  "TavrinMoveEqualizer", "TavrinMovePlaylist",
+                                 "TavrinMoveVideo", "TavrinMoveGen",       "TavrinSizePlaylist",
+                                 "TavrinSizeVideo", "TavrinSizeGen"};
+
 static WNDPROC g_hostProcedure;
 
 void PluginTest::SetUp()
@@ -50,11 +54,8 @@ void PluginTest::TearDown()
 int PluginTest::Start(const char* flags, LRESULT version)
 {
     if (flags) {
-        static const char* const keys[8] = {"TavrinMoveMain",     "TavrinMoveEqualizer", "TavrinMovePlaylist",
-                                            "TavrinMoveVideo",    "TavrinMoveGen",       "TavrinSizePlaylist",
-                                            "TavrinSizeVideo",    "TavrinSizeGen"};
         std::string text = "[gen_tavrin]\r\n";
-        for (int i = 0; i < 8; ++i) text += std::string(keys[i]) + "=" + flags[i] + "\r\n";
+        for (int i = 0; i < 8; ++i) text += std::string(kIniKeys[i]) + "=" + flags[i] + "\r\n";
         WriteIni(text);
         g_answers.iniPath = iniPath_;
     }

@@ -18,6 +18,9 @@ const LRESULT kOlderHostVersion = 0x5003;  // 20483: shade measured, not asked
 const char* const kAllLocked = "11111111";
 const char* const kNoneLocked = "00000000";
 
+// The eight ini keys in that order, as the tests write and read them.
+extern const char* const kIniKeys[8];
+
 const char* PluginPath();  // the DLL under test
 const char* FrameOwnerPath();
 

@@ -63,47 +63,37 @@ TEST_F(WindowFilters, EqualizerScaleAndShade)
     EXPECT_FALSE(Passes(eq, 191, 101)); // (95, 50)
 }
 
-// The playlist's flags: the move lock opens the gate, the size lock closes the grips.
-TEST_F(WindowFilters, PlaylistFlagSettings)
+// The resizable windows' flags: the move lock opens the gate, the size lock
+// closes the grip as well. Each window is probed on its title, on a control
+// and on two cells of its grip (the playlist 275 x 116, the video window 275 x 232).
+TEST_F(WindowFilters, ResizableWindowFlagSettings)
 {
+    struct Probe {
+        int x, y;
+    };
     struct {
+        HostWindowId window;
         const char* flags;
-        bool title, central, grip;
+        Probe title, control, grip, gripStep;
+        bool titlePasses, gripPasses;
     } const cases[] = {
-        {"00000000", true, true, true},
-        {"00100000", false, true, true},
-        {"00000100", false, true, false},
-        {"00100100", false, true, false},
+        {kHostPlaylist, "00000000", {5, 5}, {100, 50}, {274, 115}, {264, 97}, true, true},
+        {kHostPlaylist, "00100000", {5, 5}, {100, 50}, {274, 115}, {264, 97}, false, true},
+        {kHostPlaylist, "00000100", {5, 5}, {100, 50}, {274, 115}, {264, 97}, false, false},
+        {kHostPlaylist, "00100100", {5, 5}, {100, 50}, {274, 115}, {264, 97}, false, false},
+        {kHostVideo, "11101101", {137, 5}, {9, 203}, {264, 213}, {274, 231}, true, true},  // other windows' flags count not
+        {kHostVideo, "00010000", {137, 5}, {9, 203}, {264, 213}, {274, 231}, false, true},
+        {kHostVideo, "00000010", {137, 5}, {9, 203}, {264, 213}, {274, 231}, false, false},
+        {kHostVideo, "00010010", {137, 5}, {9, 203}, {264, 213}, {274, 231}, false, false},
     };
     for (const auto& c : cases) {
         ASSERT_TRUE(Reload());
         ASSERT_EQ(0, Start(c.flags));
-        HWND pl = HostWindow(kHostPlaylist);
-        EXPECT_EQ(c.title, Passes(pl, 5, 5)) << c.flags;
-        EXPECT_EQ(c.central, Passes(pl, 100, 50)) << c.flags;
-        EXPECT_EQ(c.grip, Passes(pl, 274, 115)) << c.flags;
-        EXPECT_EQ(c.grip, Passes(pl, 264, 97)) << c.flags;
-    }
-}
-
-TEST_F(WindowFilters, VideoFlagSettings)
-{
-    struct {
-        const char* flags;
-        bool title, button, grip;
-    } const cases[] = {
-        {"11101101", true, true, true},  // other windows' flags make no difference
-        {"00010000", false, true, true},
-        {"00000010", false, true, false},
-        {"00010010", false, true, false},
-    };
-    for (const auto& c : cases) {
-        ASSERT_TRUE(Reload());
-        ASSERT_EQ(0, Start(c.flags));
-        HWND video = HostWindow(kHostVideo);  // 275 x 232
-        EXPECT_EQ(c.title, Passes(video, 137, 5)) << c.flags;
-        EXPECT_EQ(c.button, Passes(video, 9, 203)) << c.flags;
-        EXPECT_EQ(c.grip, Passes(video, 264, 213)) << c.flags;
+        HWND hwnd = HostWindow(c.window);
+        EXPECT_EQ(c.titlePasses, Passes(hwnd, c.title.x, c.title.y)) << c.window << " " << c.flags;
+        EXPECT_TRUE(Passes(hwnd, c.control.x, c.control.y)) << c.window << " " << c.flags;
+        EXPECT_EQ(c.gripPasses, Passes(hwnd, c.grip.x, c.grip.y)) << c.window << " " << c.flags;
+        EXPECT_EQ(c.gripPasses, Passes(hwnd, c.gripStep.x, c.gripStep.y)) << c.window << " " << c.flags;
     }
 }
 
