@@ -3,24 +3,31 @@
 #include <windows.h>
 #include <string.h>
 
+#include "dialog/config_dialog.h"
 #include "dialog/dialog_placement.h"
 #include "dialog/lock_matrix.h"
-#include "plugin/host_interface.h"
-#include "plugin/plugin_state.h"
+#include "host/host_interface.h"
 #include "resources/resource.h"
 #include "settings/lock_settings.h"
 
 static LockSettings g_savedSettings;
 static bool g_revertPending;
 
-void ShowMatrixBox(MatrixDialog dialog, int id, int state)
+static void ShowDialogBox(void* dialog, int id, int state)
 {
     CheckDlgButton((HWND)dialog, id, (UINT)state);
 }
 
-int ReadMatrixBox(MatrixDialog dialog, int id)
+static int ReadDialogBox(void* dialog, int id)
 {
     return (int)IsDlgButtonChecked((HWND)dialog, id);
+}
+
+// The matrix sees the dialog's check boxes through these two.
+static MatrixView ViewOf(HWND dialog)
+{
+    MatrixView view = {dialog, ShowDialogBox, ReadDialogBox};
+    return view;
 }
 
 // Centres the dialog on the foreground window. With no foreground window, or
@@ -41,7 +48,7 @@ static void InitConfigDialog(HWND dialog)
 {
     g_savedSettings = g_lockSettings;
     g_revertPending = true;
-    InitMatrix(dialog);
+    InitMatrix(ViewOf(dialog));
 
     char title[512];
     memset(title, 0, sizeof(title));
@@ -51,7 +58,7 @@ static void InitConfigDialog(HWND dialog)
     CentreOnForeground(dialog);
 }
 
-INT_PTR CALLBACK ConfigDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM)
+static INT_PTR CALLBACK ConfigDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM)
 {
     switch (message) {
     case WM_INITDIALOG:
@@ -68,7 +75,7 @@ INT_PTR CALLBACK ConfigDialogProc(HWND dialog, UINT message, WPARAM wParam, LPAR
             EndDialog(dialog, 0);
             return TRUE;
         }
-        HandleMatrixClick(dialog, id);
+        HandleMatrixClick(ViewOf(dialog), id);
         return FALSE;
     }
     case WM_SYSCOMMAND:
@@ -84,8 +91,8 @@ INT_PTR CALLBACK ConfigDialogProc(HWND dialog, UINT message, WPARAM wParam, LPAR
     return FALSE;
 }
 
-void __cdecl PluginConfig(void)
+void RunConfigDialog(HINSTANCE module)
 {
-    DialogBoxParamA(g_pluginRecord.hDllInstance, MAKEINTRESOURCEA(IDD_CONFIG), GetForegroundWindow(),
+    DialogBoxParamA(module, MAKEINTRESOURCEA(IDD_CONFIG), GetForegroundWindow(),
                     ConfigDialogProc, 0);
 }

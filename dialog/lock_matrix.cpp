@@ -24,6 +24,16 @@ static const MatrixRow kRows[] = {
 const int kRowCount = sizeof(kRows) / sizeof(kRows[0]);
 const int kFirstSizedRow = 2;
 
+static void ShowBox(const MatrixView& view, int id, int state)
+{
+    view.show(view.dialog, id, state);
+}
+
+static int ReadBox(const MatrixView& view, int id)
+{
+    return view.read(view.dialog, id);
+}
+
 static int TriStateOfCount(int set, int total)
 {
     if (set == 0) return kBoxUnchecked;
@@ -50,56 +60,56 @@ int TriStateOf(uint8_t a, uint8_t b, uint8_t c, uint8_t d, uint8_t e)
     return TriStateOfCount((a != 0) + (b != 0) + (c != 0) + (d != 0) + (e != 0), 5);
 }
 
-int SetBoxFromFlags(MatrixDialog dialog, int id, uint8_t a)
+int SetBoxFromFlags(const MatrixView& view, int id, uint8_t a)
 {
     int state = TriStateOf(a);
-    ShowMatrixBox(dialog, id, state);
+    ShowBox(view, id, state);
     return state;
 }
 
-int SetBoxFromFlags(MatrixDialog dialog, int id, uint8_t a, uint8_t b)
+int SetBoxFromFlags(const MatrixView& view, int id, uint8_t a, uint8_t b)
 {
     int state = TriStateOf(a, b);
-    ShowMatrixBox(dialog, id, state);
+    ShowBox(view, id, state);
     return state;
 }
 
-int SetBoxFromFlags(MatrixDialog dialog, int id, uint8_t a, uint8_t b, uint8_t c)
+int SetBoxFromFlags(const MatrixView& view, int id, uint8_t a, uint8_t b, uint8_t c)
 {
     int state = TriStateOf(a, b, c);
-    ShowMatrixBox(dialog, id, state);
+    ShowBox(view, id, state);
     return state;
 }
 
-int SetBoxFromFlags(MatrixDialog dialog, int id, uint8_t a, uint8_t b, uint8_t c, uint8_t d, uint8_t e)
+int SetBoxFromFlags(const MatrixView& view, int id, uint8_t a, uint8_t b, uint8_t c, uint8_t d, uint8_t e)
 {
     int state = TriStateOf(a, b, c, d, e);
-    ShowMatrixBox(dialog, id, state);
+    ShowBox(view, id, state);
     return state;
 }
 
-void RefreshAllRow(MatrixDialog dialog)
+void RefreshAllRow(const MatrixView& view)
 {
     const LockSettings& s = g_lockSettings;
-    int move = SetBoxFromFlags(dialog, IDC_ALL_MOVE, s.MoveMain, s.MoveEqualizer, s.MovePlaylist, s.MoveVideo, s.MoveGen);
-    int size = SetBoxFromFlags(dialog, IDC_ALL_SIZE, s.SizePlaylist, s.SizeVideo, s.SizeGen);
-    ShowMatrixBox(dialog, IDC_ALL_BOTH, move > size ? move : size);
+    int move = SetBoxFromFlags(view, IDC_ALL_MOVE, s.MoveMain, s.MoveEqualizer, s.MovePlaylist, s.MoveVideo, s.MoveGen);
+    int size = SetBoxFromFlags(view, IDC_ALL_SIZE, s.SizePlaylist, s.SizeVideo, s.SizeGen);
+    ShowBox(view, IDC_ALL_BOTH, move > size ? move : size);
 }
 
-static void ShowRowBoth(MatrixDialog dialog, const MatrixRow& row)
+static void ShowRowBoth(const MatrixView& view, const MatrixRow& row)
 {
     const LockSettings& s = g_lockSettings;
-    if (row.size) SetBoxFromFlags(dialog, row.bothBox, s.*row.move, s.*row.size);
-    else SetBoxFromFlags(dialog, row.bothBox, s.*row.move);
+    if (row.size) SetBoxFromFlags(view, row.bothBox, s.*row.move, s.*row.size);
+    else SetBoxFromFlags(view, row.bothBox, s.*row.move);
 }
 
-void InitMatrix(MatrixDialog dialog)
+void InitMatrix(const MatrixView& view)
 {
     const LockSettings& s = g_lockSettings;
-    for (int i = 0; i < kRowCount; ++i) SetBoxFromFlags(dialog, kRows[i].moveBox, s.*kRows[i].move);
-    for (int i = kFirstSizedRow; i < kRowCount; ++i) SetBoxFromFlags(dialog, kRows[i].sizeBox, s.*kRows[i].size);
-    for (int i = 0; i < kRowCount; ++i) ShowRowBoth(dialog, kRows[i]);
-    RefreshAllRow(dialog);
+    for (int i = 0; i < kRowCount; ++i) SetBoxFromFlags(view, kRows[i].moveBox, s.*kRows[i].move);
+    for (int i = kFirstSizedRow; i < kRowCount; ++i) SetBoxFromFlags(view, kRows[i].sizeBox, s.*kRows[i].size);
+    for (int i = 0; i < kRowCount; ++i) ShowRowBoth(view, kRows[i]);
+    RefreshAllRow(view);
 }
 
 // A 3-state box sets its flags when it reported unchecked or indeterminate
@@ -110,42 +120,42 @@ static uint8_t TargetOf(int reported)
 }
 
 // Rule 3: a box of the All row writes its whole column.
-static void ClickAllColumn(MatrixDialog dialog, bool moves, bool sizes, uint8_t target)
+static void ClickAllColumn(const MatrixView& view, bool moves, bool sizes, uint8_t target)
 {
     if (moves) for (int i = 0; i < kRowCount; ++i) g_lockSettings.*kRows[i].move = target;
     if (sizes) for (int i = kFirstSizedRow; i < kRowCount; ++i) g_lockSettings.*kRows[i].size = target;
-    if (moves) for (int i = 0; i < kRowCount; ++i) ShowMatrixBox(dialog, kRows[i].moveBox, target);
-    if (sizes) for (int i = kFirstSizedRow; i < kRowCount; ++i) ShowMatrixBox(dialog, kRows[i].sizeBox, target);
-    for (int i = moves ? 0 : kFirstSizedRow; i < kRowCount; ++i) ShowRowBoth(dialog, kRows[i]);
+    if (moves) for (int i = 0; i < kRowCount; ++i) ShowBox(view, kRows[i].moveBox, target);
+    if (sizes) for (int i = kFirstSizedRow; i < kRowCount; ++i) ShowBox(view, kRows[i].sizeBox, target);
+    for (int i = moves ? 0 : kFirstSizedRow; i < kRowCount; ++i) ShowRowBoth(view, kRows[i]);
 }
 
-void HandleMatrixClick(MatrixDialog dialog, int id)
+void HandleMatrixClick(const MatrixView& view, int id)
 {
     if (id == IDC_ALL_MOVE || id == IDC_ALL_SIZE || id == IDC_ALL_BOTH) {
-        uint8_t target = TargetOf(ReadMatrixBox(dialog, id));
-        ClickAllColumn(dialog, id != IDC_ALL_SIZE, id != IDC_ALL_MOVE, target);
-        RefreshAllRow(dialog);
+        uint8_t target = TargetOf(ReadBox(view, id));
+        ClickAllColumn(view, id != IDC_ALL_SIZE, id != IDC_ALL_MOVE, target);
+        RefreshAllRow(view);
         return;
     }
     for (int i = 0; i < kRowCount; ++i) {
         const MatrixRow& row = kRows[i];
         if (id == row.moveBox || (row.size && id == row.sizeBox)) {
             // Rule 1: an auto box has already flipped; it mirrors its one flag.
-            uint8_t checked = ReadMatrixBox(dialog, id) == kBoxChecked ? 1 : 0;
+            uint8_t checked = ReadBox(view, id) == kBoxChecked ? 1 : 0;
             g_lockSettings.*(id == row.moveBox ? row.move : row.size) = checked;
-            ShowRowBoth(dialog, row);
-            RefreshAllRow(dialog);
+            ShowRowBoth(view, row);
+            RefreshAllRow(view);
             return;
         }
         if (id == row.bothBox) {
             // Rule 2: the row's B box writes both of the row's flags.
-            uint8_t target = TargetOf(ReadMatrixBox(dialog, id));
+            uint8_t target = TargetOf(ReadBox(view, id));
             g_lockSettings.*row.move = target;
             if (row.size) g_lockSettings.*row.size = target;
-            ShowMatrixBox(dialog, row.moveBox, target);
-            if (row.size) ShowMatrixBox(dialog, row.sizeBox, target);
-            ShowRowBoth(dialog, row);
-            RefreshAllRow(dialog);
+            ShowBox(view, row.moveBox, target);
+            if (row.size) ShowBox(view, row.sizeBox, target);
+            ShowRowBoth(view, row);
+            RefreshAllRow(view);
             return;
         }
     }

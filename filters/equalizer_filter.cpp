@@ -3,6 +3,8 @@
 #include "filters/filter_gate.h"
 #include "settings/lock_settings.h"
 
+Subclass g_equalizerWindow;
+
 static bool EqualizerPressAllowed(HWND hwnd, LPARAM lParam)
 {
     if (!g_lockSettings.MoveEqualizer) return true;
@@ -18,5 +20,5 @@ static bool EqualizerPressAllowed(HWND hwnd, LPARAM lParam)
 LRESULT CALLBACK EqualizerFilterProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (message == WM_LBUTTONDOWN && !EqualizerPressAllowed(hwnd, lParam)) return kSwallowed;
-    return PassOn(g_equalizerWindow.previous, hwnd, message, wParam, lParam);
+    return PassOn(g_equalizerWindow, hwnd, message, wParam, lParam);
 }

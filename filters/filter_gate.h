@@ -6,14 +6,21 @@
 #include <windows.h>
 
 #include "filters/pass_zone.h"
-#include "plugin/host_interface.h"
-#include "plugin/plugin_state.h"
+#include "filters/subclass.h"
+#include "host/host_interface.h"
 
 LRESULT CALLBACK MainFilterProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 LRESULT CALLBACK EqualizerFilterProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 LRESULT CALLBACK PlaylistFilterProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 LRESULT CALLBACK VideoFilterProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 LRESULT CALLBACK GenFilterProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+
+// The player's four fixed windows, each defined beside its filter; init puts
+// the filters in, quit takes them out.
+extern Subclass g_equalizerWindow;
+extern Subclass g_playlistWindow;
+extern Subclass g_videoWindow;
+extern Subclass g_mainWindow;
 
 // Bit 15 of the key state: Ctrl is down now. The toggle bit does not count.
 inline bool CtrlDown() { return (GetKeyState(VK_CONTROL) & 0x8000) != 0; }
@@ -44,11 +51,6 @@ inline bool ReadFixedWindowShade(HWND hwnd, WPARAM shadeWindow, HostViewState* v
     if (!ReadWindowSize(hwnd, &size)) return false;
     view->shaded = IsShadedHeight(size.height);
     return true;
-}
-
-inline LRESULT PassOn(WNDPROC previous, HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    return CallWindowProcA(previous, hwnd, message, wParam, lParam);
 }
 
 #endif

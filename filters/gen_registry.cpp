@@ -19,10 +19,12 @@ size_t GenWindowRegistry::LowerBound(uintptr_t handle) const
     return lo;
 }
 
-uintptr_t GenWindowRegistry::Find(uintptr_t handle) const
+bool GenWindowRegistry::Find(uintptr_t handle, GenFrameProcedure* found) const
 {
     size_t i = LowerBound(handle);
-    return (i < count_ && entries_[i].handle == handle) ? entries_[i].procedure : 0;
+    if (i >= count_ || entries_[i].handle != handle) return false;
+    *found = entries_[i].procedure;
+    return true;
 }
 
 bool GenWindowRegistry::Contains(uintptr_t handle) const
@@ -31,7 +33,7 @@ bool GenWindowRegistry::Contains(uintptr_t handle) const
     return i < count_ && entries_[i].handle == handle;
 }
 
-bool GenWindowRegistry::Insert(uintptr_t handle, uintptr_t procedure)
+bool GenWindowRegistry::Insert(uintptr_t handle, GenFrameProcedure procedure)
 {
     size_t i = LowerBound(handle);
     if (i < count_ && entries_[i].handle == handle) return false;

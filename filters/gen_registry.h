@@ -8,6 +8,13 @@
 #include <stddef.h>
 #include <stdint.h>
 
+// What a frame's filter hands on to: its previous procedure and whether the
+// filter went in as a Unicode procedure (then messages go on in Unicode).
+struct GenFrameProcedure {
+    uintptr_t procedure;
+    bool unicode;
+};
+
 class GenWindowRegistry {
 public:
     GenWindowRegistry() : entries_(nullptr), count_(0), capacity_(0) {}
@@ -15,20 +22,20 @@ public:
     GenWindowRegistry(const GenWindowRegistry&) = delete;
     GenWindowRegistry& operator=(const GenWindowRegistry&) = delete;
 
-    // The stored procedure for a handle, or 0 when the handle has no entry.
-    uintptr_t Find(uintptr_t handle) const;
+    // The stored procedure for a handle; false when the handle has no entry.
+    bool Find(uintptr_t handle, GenFrameProcedure* found) const;
     bool Contains(uintptr_t handle) const;
     // Adds a new handle; false when it is already there or memory ran out.
-    bool Insert(uintptr_t handle, uintptr_t procedure);
+    bool Insert(uintptr_t handle, GenFrameProcedure procedure);
     size_t Size() const { return count_; }
     // Entry i in handle order, for walking the registry.
     uintptr_t HandleAt(size_t i) const { return entries_[i].handle; }
-    uintptr_t ProcedureAt(size_t i) const { return entries_[i].procedure; }
+    GenFrameProcedure ProcedureAt(size_t i) const { return entries_[i].procedure; }
 
 private:
     struct Entry {
         uintptr_t handle;
-        uintptr_t procedure;
+        GenFrameProcedure procedure;
     };
     size_t LowerBound(uintptr_t handle) const;
 

@@ -27,12 +27,25 @@ static HWND volatile g_libraryWindow;
 static const char kGenClass[11] = "Winamp Gen";        // compared with its terminator
 static const char kLibraryTitle[15] = "Winamp Library";  // likewise
 
-static WNDPROC FindGenPrevious(HWND hwnd)
+// The frame as its filter sees it: handle, previous procedure, character set.
+static Subclass FrameSubclass(HWND hwnd, GenFrameProcedure entry)
 {
+    Subclass frame;
+    frame.hwnd = hwnd;
+    frame.previous = (WNDPROC)entry.procedure;
+    frame.unicode = entry.unicode;
+    frame.installed = true;
+    return frame;
+}
+
+static bool FindGenFrame(HWND hwnd, Subclass* frame)
+{
+    GenFrameProcedure entry;
     EnterCriticalSection(&g_registryLock.section);
-    uintptr_t procedure = g_genWindows.Find((uintptr_t)hwnd);
+    bool found = g_genWindows.Find((uintptr_t)hwnd, &entry);
     LeaveCriticalSection(&g_registryLock.section);
-    return (WNDPROC)procedure;
+    if (found) *frame = FrameSubclass(hwnd, entry);
+    return found;
 }
 
 static bool IsRegistered(HWND hwnd)
@@ -43,10 +56,11 @@ static bool IsRegistered(HWND hwnd)
     return found;
 }
 
-static bool AddGenWindow(HWND hwnd, WNDPROC previous)
+static bool AddGenWindow(const Subclass& frame)
 {
+    GenFrameProcedure entry = {(uintptr_t)frame.previous, frame.unicode};
     EnterCriticalSection(&g_registryLock.section);
-    bool added = g_genWindows.Insert((uintptr_t)hwnd, (uintptr_t)previous);
+    bool added = g_genWindows.Insert((uintptr_t)frame.hwnd, entry);
     LeaveCriticalSection(&g_registryLock.section);
     return added;
 }
@@ -69,13 +83,13 @@ static void ConsiderGenWindow(HWND hwnd)
     GetWindowTextA(hwnd, title, sizeof(title));
     if (memcmp(title, kLibraryTitle, sizeof(kLibraryTitle)) == 0) g_libraryWindow = hwnd;
 
-    WNDPROC previous = (WNDPROC)GetWindowLongPtrA(hwnd, GWLP_WNDPROC);
-    if (!previous) return;
+    Subclass frame = ReadSubclass(hwnd);
+    if (!frame.previous) return;
 
     // A frame whose entry cannot be stored is left unfiltered: its filter
     // would have nowhere to hand messages on to.
-    if (!AddGenWindow(hwnd, previous)) return;
-    SetWindowLongPtrA(hwnd, GWLP_WNDPROC, (LONG_PTR)GenFilterProc);
+    if (!AddGenWindow(frame)) return;
+    SetFilter(frame, GenFilterProc);
 }
 
 void RegisterGenWindows()
@@ -90,13 +104,9 @@ bool RestoreGenWindows()
     bool allRemoved = true;
     EnterCriticalSection(&g_registryLock.section);
     for (size_t i = g_genWindows.Size(); i-- > 0;) {
-        HWND hwnd = (HWND)g_genWindows.HandleAt(i);
-        if (!IsWindow(hwnd)) continue;
-        if ((WNDPROC)GetWindowLongPtrA(hwnd, GWLP_WNDPROC) == GenFilterProc) {
-            SetWindowLongPtrA(hwnd, GWLP_WNDPROC, (LONG_PTR)g_genWindows.ProcedureAt(i));
-        } else {
-            allRemoved = false;  // something may still call us through its own chain
-        }
+        Subclass frame = FrameSubclass((HWND)g_genWindows.HandleAt(i), g_genWindows.ProcedureAt(i));
+        // false: something may still call us through its own chain
+        if (!RemoveSubclass(&frame, GenFilterProc)) allRemoved = false;
     }
     LeaveCriticalSection(&g_registryLock.section);
     return allRemoved;
@@ -132,7 +142,10 @@ LRESULT CALLBACK GenFilterProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lP
     } else if (message == WM_LBUTTONDOWN) {
         if (!GenPressAllowed(hwnd, lParam)) return kSwallowed;
     }
-    WNDPROC previous = FindGenPrevious(hwnd);
-    if (!previous) return DefWindowProcA(hwnd, message, wParam, lParam);
-    return PassOn(previous, hwnd, message, wParam, lParam);
+    Subclass frame;
+    if (FindGenFrame(hwnd, &frame)) return PassOn(frame, hwnd, message, wParam, lParam);
+    // No entry: no frame of ours, so nothing was chosen for it; answer in the
+    // window's own set.
+    if (IsWindowUnicode(hwnd)) return DefWindowProcW(hwnd, message, wParam, lParam);
+    return DefWindowProcA(hwnd, message, wParam, lParam);
 }

@@ -4,6 +4,8 @@
 #include "filters/main_zones.h"
 #include "settings/lock_settings.h"
 
+Subclass g_mainWindow;
+
 static bool MainPressAllowed(HWND hwnd, LPARAM lParam)
 {
     if (!g_lockSettings.MoveMain) return true;
@@ -23,5 +25,5 @@ LRESULT CALLBACK MainFilterProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM l
     } else if (message == WM_USER && wParam == 0 && lParam == kHostMessageGenFrames) {
         RegisterGenWindows();
     }
-    return PassOn(g_mainWindow.previous, hwnd, message, wParam, lParam);
+    return PassOn(g_mainWindow, hwnd, message, wParam, lParam);
 }

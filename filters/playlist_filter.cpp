@@ -3,6 +3,8 @@
 #include "filters/playlist_zones.h"
 #include "settings/lock_settings.h"
 
+Subclass g_playlistWindow;
+
 static bool PlaylistPressAllowed(HWND hwnd, LPARAM lParam)
 {
     if (!g_lockSettings.MovePlaylist && !g_lockSettings.SizePlaylist) return true;
@@ -18,5 +20,5 @@ static bool PlaylistPressAllowed(HWND hwnd, LPARAM lParam)
 LRESULT CALLBACK PlaylistFilterProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (message == WM_LBUTTONDOWN && !PlaylistPressAllowed(hwnd, lParam)) return kSwallowed;
-    return PassOn(g_playlistWindow.previous, hwnd, message, wParam, lParam);
+    return PassOn(g_playlistWindow, hwnd, message, wParam, lParam);
 }

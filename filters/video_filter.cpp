@@ -3,6 +3,8 @@
 #include "filters/video_zones.h"
 #include "settings/lock_settings.h"
 
+Subclass g_videoWindow;
+
 static bool VideoPressAllowed(HWND hwnd, LPARAM lParam)
 {
     if (!g_lockSettings.MoveVideo && !g_lockSettings.SizeVideo) return true;
@@ -15,5 +17,5 @@ static bool VideoPressAllowed(HWND hwnd, LPARAM lParam)
 LRESULT CALLBACK VideoFilterProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (message == WM_LBUTTONDOWN && !VideoPressAllowed(hwnd, lParam)) return kSwallowed;
-    return PassOn(g_videoWindow.previous, hwnd, message, wParam, lParam);
+    return PassOn(g_videoWindow, hwnd, message, wParam, lParam);
 }

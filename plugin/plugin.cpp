@@ -1,11 +1,16 @@
-// The plug-in's face to the player: the exported record, init and quit.
+// The plug-in's face to the player: the exported record, init, config and quit.
+// The top layer: it uses the filters, the settings and the dialog.
 #include <windows.h>
 
+#include "dialog/config_dialog.h"
 #include "filters/filter_gate.h"
 #include "filters/gen_windows.h"
-#include "plugin/host_interface.h"
-#include "plugin/plugin_state.h"
+#include "host/host_interface.h"
 #include "settings/lock_settings.h"
+
+static int __cdecl PluginInit(void);
+static void __cdecl PluginConfig(void);
+static void __cdecl PluginQuit(void);
 
 PluginRecord g_pluginRecord = {
     kPluginRecordVersion,
@@ -17,12 +22,8 @@ PluginRecord g_pluginRecord = {
     0,
 };
 
-FilteredWindow g_equalizerWindow;
-FilteredWindow g_playlistWindow;
-FilteredWindow g_videoWindow;
-FilteredWindow g_mainWindow;
 bool g_newerHost;
-const char* g_iniPath;
+static const char* g_iniPath;  // the player's own string, not copied
 
 extern "C" __declspec(dllexport) PluginRecord* __cdecl winampGetGeneralPurposePlugin(void)
 {
@@ -34,45 +35,23 @@ BOOL WINAPI DllMain(HINSTANCE, DWORD, LPVOID)
     return TRUE;
 }
 
-// Stores the window's procedure, then puts the filter in its place. A window
-// that already runs through our filter (an earlier init) is left as it is:
-// storing the filter as its own predecessor would loop forever.
-static bool InstallFilter(FilteredWindow* window, HWND hwnd, WNDPROC filter)
-{
-    if (window->installed && window->hwnd == hwnd && IsWindow(hwnd)) return true;
-    WNDPROC current = (WNDPROC)GetWindowLongPtrA(hwnd, GWLP_WNDPROC);
-    window->hwnd = hwnd;
-    window->previous = current;
-    if (!current) return false;
-    SetWindowLongPtrA(hwnd, GWLP_WNDPROC, (LONG_PTR)filter);
-    window->installed = true;
-    return true;
-}
-
-static void PutBack(FilteredWindow* window)
-{
-    if (!window->installed) return;
-    SetWindowLongPtrA(window->hwnd, GWLP_WNDPROC, (LONG_PTR)window->previous);
-    window->installed = false;
-}
-
 // Asks the player for one fixed window and filters it.
-static bool FilterHostWindow(FilteredWindow* window, WPARAM which, WNDPROC filter)
+static bool FilterHostWindow(Subclass* window, WPARAM which, WNDPROC filter)
 {
     HWND hwnd = (HWND)SendHostRequest(which, kRequestWindowHandle);
     if (!hwnd || !IsWindow(hwnd)) {
         window->hwnd = hwnd;
         return false;
     }
-    return InstallFilter(window, hwnd, filter);
+    return InstallSubclass(window, hwnd, filter);
 }
 
-static void RollBack(FilteredWindow* const* installed, int count)
+static void RollBack(Subclass* const* installed, int count)
 {
-    while (count-- > 0) PutBack(installed[count]);
+    while (count-- > 0) PutBackSubclass(installed[count]);
 }
 
-int __cdecl PluginInit(void)
+static int __cdecl PluginInit(void)
 {
     int version = (int)SendHostRequest(0, kRequestVersion);
     if (version <= kMinimumHostVersion) {
@@ -82,7 +61,7 @@ int __cdecl PluginInit(void)
     }
     g_newerHost = version > kNewerHostVersion;
 
-    FilteredWindow* const order[] = {&g_equalizerWindow, &g_playlistWindow, &g_videoWindow};
+    Subclass* const order[] = {&g_equalizerWindow, &g_playlistWindow, &g_videoWindow};
     const WPARAM which[] = {kWindowEqualizer, kWindowPlaylist, kWindowVideo};
     const WNDPROC filters[] = {EqualizerFilterProc, PlaylistFilterProc, VideoFilterProc};
     for (int i = 0; i < 3; ++i) {
@@ -91,42 +70,33 @@ int __cdecl PluginInit(void)
             return 1;
         }
     }
-    if (!InstallFilter(&g_mainWindow, g_pluginRecord.hwndParent, MainFilterProc)) {
+    if (!InstallSubclass(&g_mainWindow, g_pluginRecord.hwndParent, MainFilterProc)) {
         RollBack(order, 3);
         return 1;
     }
 
     g_iniPath = (const char*)SendHostRequest(0, kRequestIniPath);
-    LoadLockSettings();
+    LoadLockSettings(g_iniPath);
     return 0;
 }
 
-// Takes our filter out of a fixed window where it is still the window's
-// procedure; false when it stays in the window's chain.
-static bool RemoveFilter(FilteredWindow* window, WNDPROC filter)
+static void __cdecl PluginConfig(void)
 {
-    if (!window->installed) return true;
-    if (!IsWindow(window->hwnd)) {
-        window->installed = false;  // gone with its window
-        return true;
-    }
-    if ((WNDPROC)GetWindowLongPtrA(window->hwnd, GWLP_WNDPROC) != filter) return false;
-    PutBack(window);
-    return true;
+    RunConfigDialog(g_pluginRecord.hDllInstance);
 }
 
-void __cdecl PluginQuit(void)
+static void __cdecl PluginQuit(void)
 {
-    SaveLockSettings();
+    SaveLockSettings(g_iniPath);
 
     // The player may unload us after quit while its windows live on: hand
     // every window back its own procedure, last filtered first. Where some
     // other subclass sits on top of ours we cannot, and the DLL stays loaded.
     bool removed = RestoreGenWindows();
-    removed = RemoveFilter(&g_mainWindow, MainFilterProc) && removed;
-    removed = RemoveFilter(&g_videoWindow, VideoFilterProc) && removed;
-    removed = RemoveFilter(&g_playlistWindow, PlaylistFilterProc) && removed;
-    removed = RemoveFilter(&g_equalizerWindow, EqualizerFilterProc) && removed;
+    removed = RemoveSubclass(&g_mainWindow, MainFilterProc) && removed;
+    removed = RemoveSubclass(&g_videoWindow, VideoFilterProc) && removed;
+    removed = RemoveSubclass(&g_playlistWindow, PlaylistFilterProc) && removed;
+    removed = RemoveSubclass(&g_equalizerWindow, EqualizerFilterProc) && removed;
     if (!removed) {
         HMODULE self;
         GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_PIN,

@@ -29,8 +29,9 @@ struct LockFlagKey {
 const int kLockFlagCount = 8;
 extern const LockFlagKey kLockFlagKeys[kLockFlagCount];
 
-// The ini persistence (lock_store.cpp); both work on the stored ini path.
-void LoadLockSettings();
-void SaveLockSettings();
+// The ini persistence (lock_store.cpp), on the path the player gave at init
+// (0: no ini file; load sets every flag, save writes nothing).
+void LoadLockSettings(const char* path);
+void SaveLockSettings(const char* path);
 
 #endif

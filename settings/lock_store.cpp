@@ -1,12 +1,10 @@
 // Loads the flags from the player's ini file once at init, writes them at quit.
 #include <windows.h>
 
-#include "plugin/plugin_state.h"
 #include "settings/lock_settings.h"
 
-void LoadLockSettings()
+void LoadLockSettings(const char* path)
 {
-    const char* path = g_iniPath;
     for (int i = 0; i < kLockFlagCount; ++i) {
         uint8_t value = 1;
         if (path) {
@@ -16,9 +14,8 @@ void LoadLockSettings()
     }
 }
 
-void SaveLockSettings()
+void SaveLockSettings(const char* path)
 {
-    const char* path = g_iniPath;
     if (!path) return;
     for (int i = 0; i < kLockFlagCount; ++i) {
         char text[16];

@@ -61,11 +61,13 @@ void RegistryLookup(benchmark::State& state)
 {
     GenWindowRegistry registry;
     const uintptr_t frames = (uintptr_t)state.range(0);
-    for (uintptr_t h = 1; h <= frames; ++h) registry.Insert(h * 16, h);
+    for (uintptr_t h = 1; h <= frames; ++h) registry.Insert(h * 16, GenFrameProcedure{h, true});
     long before = g_allocations;
     uintptr_t h = 0;
     for (auto _ : state) {
-        benchmark::DoNotOptimize(registry.Find((h % frames + 1) * 16));
+        GenFrameProcedure found;
+        benchmark::DoNotOptimize(registry.Find((h % frames + 1) * 16, &found));
+        benchmark::DoNotOptimize(found);
         ++h;
     }
     state.counters["allocations"] = (double)(g_allocations - before);

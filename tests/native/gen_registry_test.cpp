@@ -3,24 +3,60 @@
 
 #include "filters/gen_registry.h"
 
+namespace {
+
+GenFrameProcedure Procedure(uintptr_t procedure, bool unicode = false)
+{
+    GenFrameProcedure p = {procedure, unicode};
+    return p;
+}
+
+// The stored procedure for a handle, 0 when it has none.
+uintptr_t Stored(const GenWindowRegistry& r, uintptr_t handle)
+{
+    GenFrameProcedure found = {0xBAD, true};
+    return r.Find(handle, &found) ? found.procedure : 0;
+}
+
+}  // namespace
+
 TEST(GenWindowRegistry, StartsEmptyAndFindsNothing)
 {
     GenWindowRegistry r;
     EXPECT_EQ(0u, r.Size());
     EXPECT_FALSE(r.Contains(0x1234));
-    EXPECT_EQ(0u, r.Find(0x1234));
+    GenFrameProcedure found = {0xBAD, true};
+    EXPECT_FALSE(r.Find(0x1234, &found));
+    EXPECT_EQ(0xBADu, found.procedure);  // left alone
+}
+
+// Each frame keeps the character set its filter went in with.
+TEST(GenWindowRegistry, KeepsEachFramesCharacterSet)
+{
+    GenWindowRegistry r;
+    ASSERT_TRUE(r.Insert(0x20, Procedure(0x21, true)));
+    ASSERT_TRUE(r.Insert(0x10, Procedure(0x11, false)));
+    ASSERT_TRUE(r.Insert(0x30, Procedure(0x31, true)));
+    GenFrameProcedure found;
+    ASSERT_TRUE(r.Find(0x10, &found));
+    EXPECT_FALSE(found.unicode);
+    ASSERT_TRUE(r.Find(0x20, &found));
+    EXPECT_TRUE(found.unicode);
+    EXPECT_EQ(0x21u, found.procedure);
+    EXPECT_TRUE(r.ProcedureAt(2).unicode);
+    EXPECT_FALSE(r.ProcedureAt(0).unicode);
 }
 
 TEST(GenWindowRegistry, KeepsHandlesInOrderAndRefusesASecondEntry)
 {
     GenWindowRegistry r;
     const uintptr_t handles[] = {0x50, 0x10, 0x90, 0x30, 0x70};
-    for (uintptr_t h : handles) EXPECT_TRUE(r.Insert(h, h + 1));
-    EXPECT_FALSE(r.Insert(0x30, 0xDEAD));  // the first entry stays
-    EXPECT_EQ(0x31u, r.Find(0x30));
+    for (uintptr_t h : handles) EXPECT_TRUE(r.Insert(h, Procedure(h + 1)));
+    EXPECT_FALSE(r.Insert(0x30, Procedure(0xDEAD, true)));  // the first entry stays
+    EXPECT_EQ(0x31u, Stored(r, 0x30));
     ASSERT_EQ(5u, r.Size());
     for (size_t i = 1; i < r.Size(); ++i) EXPECT_LT(r.HandleAt(i - 1), r.HandleAt(i));
-    for (uintptr_t h : handles) EXPECT_EQ(h + 1, r.Find(h));
+    for (uintptr_t h : handles) EXPECT_EQ(h + 1, Stored(r, h));
     EXPECT_FALSE(r.Contains(0x20));
     EXPECT_FALSE(r.Contains(0xA0));
     EXPECT_FALSE(r.Contains(0x00));
@@ -29,8 +65,8 @@ TEST(GenWindowRegistry, KeepsHandlesInOrderAndRefusesASecondEntry)
 TEST(GenWindowRegistry, GrowsPastItsFirstBlock)
 {
     GenWindowRegistry r;
-    for (uintptr_t h = 1000; h > 0; --h) ASSERT_TRUE(r.Insert(h * 8, h));
+    for (uintptr_t h = 1000; h > 0; --h) ASSERT_TRUE(r.Insert(h * 8, Procedure(h)));
     ASSERT_EQ(1000u, r.Size());
-    for (uintptr_t h = 1; h <= 1000; ++h) ASSERT_EQ(h, r.Find(h * 8));
-    EXPECT_EQ(0u, r.Find(4));
+    for (uintptr_t h = 1; h <= 1000; ++h) ASSERT_EQ(h, Stored(r, h * 8));
+    EXPECT_EQ(0u, Stored(r, 4));
 }

@@ -30,21 +30,20 @@ struct FakeDialog {
 
 FakeDialog g_view;
 
-}  // namespace
-
-void ShowMatrixBox(MatrixDialog, int id, int state)
+void ShowFakeBox(void*, int id, int state)
 {
     g_view.boxes[id] = state;
     g_view.shown.push_back({id, state});
 }
 
-int ReadMatrixBox(MatrixDialog, int id)
+int ReadFakeBox(void*, int id)
 {
     g_view.read.push_back(id);
     return g_view.boxes.count(id) ? g_view.boxes[id] : 0;
 }
 
-namespace {
+// What the matrix is handed: the table above in place of the dialog.
+const MatrixView kFakeView = {nullptr, ShowFakeBox, ReadFakeBox};
 
 // Flags as eight digits in ini order: MoveMain, MoveEqualizer, MovePlaylist,
 // MoveVideo, MoveGen, SizePlaylist, SizeVideo, SizeGen.
@@ -86,14 +85,14 @@ void Click(int id)
     if (IsAutoBox(id)) g_view.boxes[id] = g_view.boxes[id] == kBoxChecked ? kBoxUnchecked : kBoxChecked;
     g_view.shown.clear();
     g_view.read.clear();
-    HandleMatrixClick(nullptr, id);
+    HandleMatrixClick(kFakeView, id);
 }
 
 void Open(const char* flags)
 {
     g_view = FakeDialog();
     SetFlags(flags);
-    InitMatrix(nullptr);
+    InitMatrix(kFakeView);
 }
 
 TEST(LockMatrix, TriStateOf)

@@ -21,8 +21,6 @@ const char* const kIniKeys[8] = {"TavrinMoveMain",  "TavrinMoveEqualizer", "Tavr
                                  "TavrinMoveVideo", "TavrinMoveGen",       "TavrinSizePlaylist",
                                  "TavrinSizeVideo", "TavrinSizeGen"};
 
-static WNDPROC g_hostProcedure;
-
 void PluginTest::SetUp()
 {
     ResetHostAnswers();
@@ -30,7 +28,6 @@ void PluginTest::SetUp()
     g_hostDrags = false;
     SetCtrl(false);
     ASSERT_TRUE(CreateHostWindows(false));
-    g_hostProcedure = (WNDPROC)GetWindowLongPtrA(HostWindow(kHostMain), GWLP_WNDPROC);
     char dir[MAX_PATH];
     GetTempPathA(sizeof(dir), dir);
     const ::testing::TestInfo* info = ::testing::UnitTest::GetInstance()->current_test_info();
@@ -47,6 +44,7 @@ void PluginTest::TearDown()
         EXPECT_EQ(nullptr, GetModuleHandleA("gen_tavrin.dll")) << "the DLL stayed loaded after quit and unload";
     }
     DestroyHostWindows();
+    g_hostUnicode = true;
     DeleteFileA(iniPath_);
     SetCtrl(false);
 }
@@ -115,7 +113,7 @@ bool PluginTest::Passes(HWND hwnd, int x, int y)
 
 bool PluginTest::OwnProcedure(HWND hwnd) const
 {
-    return (WNDPROC)GetWindowLongPtrA(hwnd, GWLP_WNDPROC) == g_hostProcedure;
+    return CurrentProcedure(hwnd) == HostProcedure();
 }
 
 void SetCtrl(bool down, bool toggled)

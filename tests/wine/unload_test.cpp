@@ -49,7 +49,14 @@ TEST_F(PinnedUnload, SubclassOnTopKeepsTheFilterAndTheDllAlive)
 {
     ASSERT_EQ(0, Start(kAllLocked));
     HWND main = HostWindow(kHostMain);
+    // An ANSI subclass on a Unicode window: the window now reports ANSI, but
+    // our filter below it still gets Unicode messages and hands them on so.
     g_below = (WNDPROC)SetWindowLongPtrA(main, GWLP_WNDPROC, (LONG_PTR)SubclassOnTop);
+    ASSERT_FALSE(IsWindowUnicode(main));
+    SendMessageW(main, WM_SETTEXT, 0, (LPARAM)L"Winamp 5.9");
+    wchar_t title[32] = {};
+    GetWindowTextW(main, title, 32);
+    EXPECT_STREQ(L"Winamp 5.9", title);
     Stop();
     EXPECT_EQ((LONG_PTR)SubclassOnTop, GetWindowLongPtrA(main, GWLP_WNDPROC));
     EXPECT_NE(nullptr, GetModuleHandleA("gen_tavrin.dll")) << "unloaded under a live filter";

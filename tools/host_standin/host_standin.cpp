@@ -6,12 +6,14 @@ HostAnswers g_answers;
 std::vector<HostRequestRecord> g_requests;
 std::vector<HostMessageRecord> g_messages;
 bool g_hostDrags;
+bool g_hostUnicode = true;
 
 static HWND g_windows[kHostWindowCount];
 static HMODULE g_plugin;
 static HostPluginRecord* g_record;
 
-static const char kWindowClass[] = "TavrinHostStandIn";
+// The player's own class names and titles.
+static const char* const kWindowClasses[kHostWindowCount] = {"Winamp v1.x", "Winamp EQ", "Winamp PE", "Winamp Video"};
 static const char* const kWindowTitles[kHostWindowCount] = {"Winamp", "Winamp Equalizer", "Winamp Playlist Editor",
                                                             "Winamp Video"};
 
@@ -81,10 +83,10 @@ static void ContinueDrag(HWND hwnd)
 static bool IsRecorded(UINT message)
 {
     return (message >= WM_MOUSEFIRST && message <= WM_MOUSELAST) || message == WM_USER ||
-           message == WM_WINDOWPOSCHANGING || message >= WM_APP;
+           message == WM_WINDOWPOSCHANGING || message == WM_CHAR || message >= WM_APP;
 }
 
-static LRESULT CALLBACK HostWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+static LRESULT HostWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, bool unicode)
 {
     if (message == WM_USER && hwnd == g_windows[kHostMain] && IsRequest(lParam)) return AnswerRequest(wParam, lParam);
     if (IsRecorded(message)) g_messages.push_back({hwnd, message, wParam, lParam});
@@ -107,12 +109,12 @@ static LRESULT CALLBACK HostWindowProc(HWND hwnd, UINT message, WPARAM wParam, L
         RECT r;
         GetClientRect(hwnd, &r);
         FrameRect(dc, &r, (HBRUSH)GetStockObject(LTGRAY_BRUSH));
-        char title[64] = {};
-        GetWindowTextA(hwnd, title, sizeof(title));
+        wchar_t title[128] = {};
+        GetWindowTextW(hwnd, title, 128);
         SetBkMode(dc, TRANSPARENT);
         SetTextColor(dc, RGB(0xD0, 0xD4, 0xDA));
         RECT text = {r.left + 20, r.top + 2, r.right - 24, r.top + 16};
-        DrawTextA(dc, title, -1, &text, DT_LEFT | DT_SINGLELINE | DT_NOPREFIX);
+        DrawTextW(dc, title, -1, &text, DT_LEFT | DT_SINGLELINE | DT_NOPREFIX);
         EndPaint(hwnd, &ps);
         return 0;
     }
@@ -123,16 +125,59 @@ static LRESULT CALLBACK HostWindowProc(HWND hwnd, UINT message, WPARAM wParam, L
         if ((message >= WM_MOUSEFIRST && message <= WM_MOUSELAST) || message >= WM_APP) return kHostResult;
         break;
     }
-    return DefWindowProcA(hwnd, message, wParam, lParam);
+    return unicode ? DefWindowProcW(hwnd, message, wParam, lParam) : DefWindowProcA(hwnd, message, wParam, lParam);
+}
+
+// The same player behind a Unicode class (5.x) and an ANSI one (older players).
+static LRESULT CALLBACK HostWindowProcW(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    return HostWindowProc(hwnd, message, wParam, lParam, true);
+}
+
+static LRESULT CALLBACK HostWindowProcA(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    return HostWindowProc(hwnd, message, wParam, lParam, false);
+}
+
+WNDPROC HostProcedure()
+{
+    return g_hostUnicode ? HostWindowProcW : HostWindowProcA;
+}
+
+WNDPROC CurrentProcedure(HWND hwnd)
+{
+    return (WNDPROC)(g_hostUnicode ? GetWindowLongPtrW(hwnd, GWLP_WNDPROC) : GetWindowLongPtrA(hwnd, GWLP_WNDPROC));
+}
+
+// The class names here are plain ASCII.
+static void Widen(const char* text, wchar_t* wide, size_t size)
+{
+    size_t i = 0;
+    for (; text[i] && i + 1 < size; ++i) wide[i] = (unsigned char)text[i];
+    wide[i] = 0;
 }
 
 static bool RegisterHostClass(const char* name)
 {
+    wchar_t wideName[256];
+    Widen(name, wideName, 256);
+    WNDCLASSW existing;
+    if (GetClassInfoW(GetModuleHandleA(0), wideName, &existing)) return true;
+    if (g_hostUnicode) {
+        WNDCLASSW wc;
+        memset(&wc, 0, sizeof(wc));
+        wc.style = CS_DBLCLKS;
+        wc.lpfnWndProc = HostWindowProcW;
+        wc.hInstance = GetModuleHandleA(0);
+        wc.hCursor = LoadCursorW(0, (LPCWSTR)IDC_ARROW);
+        wc.hbrBackground = (HBRUSH)GetStockObject(DKGRAY_BRUSH);
+        wc.lpszClassName = wideName;
+        return RegisterClassW(&wc) != 0;
+    }
     WNDCLASSA wc;
-    if (GetClassInfoA(GetModuleHandleA(0), name, &wc)) return true;
     memset(&wc, 0, sizeof(wc));
     wc.style = CS_DBLCLKS;
-    wc.lpfnWndProc = HostWindowProc;
+    wc.lpfnWndProc = HostWindowProcA;
     wc.hInstance = GetModuleHandleA(0);
     wc.hCursor = LoadCursorA(0, (LPCSTR)IDC_ARROW);
     wc.hbrBackground = (HBRUSH)GetStockObject(DKGRAY_BRUSH);
@@ -140,14 +185,46 @@ static bool RegisterHostClass(const char* name)
     return RegisterClassA(&wc) != 0;
 }
 
+// A window of the stand-in's class, in the stand-in's character set. Class
+// names are one namespace whatever their case and character set: a class
+// registered earlier under another spelling or in the other set is replaced,
+// so the window's class reads exactly as asked (this fails while windows of
+// the old class still exist).
+static HWND CreateHostWindow(const char* className, const char* title, int x, int y, int width, int height,
+                             bool visible)
+{
+    DWORD style = WS_POPUP | (visible ? WS_VISIBLE : 0);
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        if (!RegisterHostClass(className)) return 0;
+        HWND hwnd;
+        if (g_hostUnicode) {
+            wchar_t wideClass[256], wideTitle[256];
+            Widen(className, wideClass, 256);
+            Widen(title, wideTitle, 256);
+            hwnd = CreateWindowExW(WS_EX_TOOLWINDOW, wideClass, wideTitle, style, x, y, width, height, 0, 0,
+                                   GetModuleHandleA(0), 0);
+        } else {
+            hwnd = CreateWindowExA(WS_EX_TOOLWINDOW, className, title, style, x, y, width, height, 0, 0,
+                                   GetModuleHandleA(0), 0);
+        }
+        char actual[256] = {};
+        GetClassNameA(hwnd, actual, sizeof(actual));
+        if (!hwnd || (strcmp(actual, className) == 0 && (IsWindowUnicode(hwnd) != FALSE) == g_hostUnicode)) {
+            return hwnd;
+        }
+        DestroyWindow(hwnd);
+        UnregisterClassA(className, GetModuleHandleA(0));
+    }
+    return 0;
+}
+
 bool CreateHostWindows(bool visible)
 {
-    if (!RegisterHostClass(kWindowClass)) return false;
     const POINT origin[kHostWindowCount] = {{100, 100}, {100, 236}, {100, 372}, {420, 100}};
     const SIZE size[kHostWindowCount] = {{275, 116}, {275, 116}, {275, 116}, {275, 232}};
     for (int i = 0; i < kHostWindowCount; ++i) {
-        g_windows[i] = CreateWindowExA(WS_EX_TOOLWINDOW, kWindowClass, kWindowTitles[i], WS_POPUP | (visible ? WS_VISIBLE : 0),
-                                       origin[i].x, origin[i].y, size[i].cx, size[i].cy, 0, 0, GetModuleHandleA(0), 0);
+        g_windows[i] = CreateHostWindow(kWindowClasses[i], kWindowTitles[i], origin[i].x, origin[i].y, size[i].cx,
+                                        size[i].cy, visible);
         if (!g_windows[i]) return false;
     }
     return true;
@@ -173,20 +250,7 @@ void SetHostWindowSize(HostWindowId id, int width, int height)
 
 HWND CreateGenFrame(const char* className, const char* title, int x, int y, int width, int height, bool visible)
 {
-    // Class names match without regard to case: a class registered earlier
-    // under another spelling is replaced, so the frame's class reads exactly
-    // as asked (this fails while windows of the old spelling still exist).
-    for (int attempt = 0; attempt < 2; ++attempt) {
-        if (!RegisterHostClass(className)) return 0;
-        HWND frame = CreateWindowExA(WS_EX_TOOLWINDOW, className, title, WS_POPUP | (visible ? WS_VISIBLE : 0), x, y,
-                                     width, height, 0, 0, GetModuleHandleA(0), 0);
-        char actual[256] = {};
-        GetClassNameA(frame, actual, sizeof(actual));
-        if (!frame || strcmp(actual, className) == 0) return frame;
-        DestroyWindow(frame);
-        UnregisterClassA(className, GetModuleHandleA(0));
-    }
-    return 0;
+    return CreateHostWindow(className, title, x, y, width, height, visible);
 }
 
 std::vector<HostMessageRecord> MessagesTo(HWND hwnd, UINT message)

@@ -50,12 +50,19 @@ extern HostAnswers g_answers;
 extern std::vector<HostRequestRecord> g_requests;
 extern std::vector<HostMessageRecord> g_messages;
 extern bool g_hostDrags;   // a left press on a stand-in window starts dragging it
+// The stand-in's windows are Unicode windows, as the 5.x player's are; false
+// makes ANSI windows, as older players did. Read when windows are created.
+extern bool g_hostUnicode;
 
 void ResetHostAnswers();
 void ClearHostRecords();
 bool CreateHostWindows(bool visible);
 void DestroyHostWindows();
 HWND HostWindow(HostWindowId id);
+// The stand-in's own window procedure in its character set, and a window's
+// current procedure read in that set.
+WNDPROC HostProcedure();
+WNDPROC CurrentProcedure(HWND hwnd);
 void SetHostWindowSize(HostWindowId id, int width, int height);
 // A generic frame of this process on the calling thread, class and title as given.
 HWND CreateGenFrame(const char* className, const char* title, int x, int y, int width, int height, bool visible);

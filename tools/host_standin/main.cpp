@@ -32,6 +32,8 @@ int main(int argc, char** argv)
     g_hostDrags = true;
     if (!CreateHostWindows(true)) return 2;
     HWND main = HostWindow(kHostMain);
+    // The player puts the song's title on its main window, in any script.
+    SetWindowTextW(main, L"1. \x5149\x306E\x901F\x3055 - \x0395\x03BB\x03BB\x03B7\x03BD\x03B9\x03BA\x03AC - Winamp");
     g_mainProcedure = (WNDPROC)SetWindowLongPtrA(main, GWLP_WNDPROC, (LONG_PTR)KeysProc);
     if (!LoadPlugin(dll)) {
         fprintf(stderr, "cannot load %s\n", dll);

@@ -1,8 +1,9 @@
 // What passes between the player and this plug-in: the record the export
 // returns, the numbered requests we send to the player's main window and the
-// message it sends us.
-#ifndef TAVRIN_PLUGIN_HOST_INTERFACE_H
-#define TAVRIN_PLUGIN_HOST_INTERFACE_H
+// message it sends us. The lowest layer: everything else may include it, it
+// includes nothing of ours.
+#ifndef TAVRIN_HOST_HOST_INTERFACE_H
+#define TAVRIN_HOST_HOST_INTERFACE_H
 
 #include <windows.h>
 #include <stddef.h>
@@ -61,9 +62,16 @@ const LPARAM kHostMessageGenFrames = 503;
 const int kMinimumHostVersion = 0x208F;  // 8335 and below are refused
 const int kNewerHostVersion = 0x5003;    // above 20483: shade is asked, not measured
 
+// The one record, defined with the export (plugin/plugin.cpp); the player
+// fills in hwndParent and hDllInstance before init.
 extern PluginRecord g_pluginRecord;
 
-// Sends one request to the player's main window, read from the record each time.
+// Set once by init from the version: above 20483 the shade is asked with
+// request 638 instead of being measured.
+extern bool g_newerHost;
+
+// Sends one request to the player's main window, read from the record each
+// time. Requests carry numbers only, so the ANSI call serves every window.
 inline LRESULT SendHostRequest(WPARAM wParam, LPARAM request)
 {
     return SendMessageA(g_pluginRecord.hwndParent, WM_USER, wParam, request);
