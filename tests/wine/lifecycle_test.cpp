@@ -178,7 +178,7 @@ protected:
         PluginTest::SetUp();
         DestroyHostWindows();
         ASSERT_TRUE(CreateHostWindows(true));
-        g_hostDrags = true;
+        g_hostMouse = true;
     }
 
     RECT DragTitle(bool withCtrl)

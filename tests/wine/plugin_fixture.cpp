@@ -25,7 +25,7 @@ void PluginTest::SetUp()
 {
     ResetHostAnswers();
     ClearHostRecords();
-    g_hostDrags = false;
+    g_hostMouse = false;
     SetCtrl(false);
     ASSERT_TRUE(CreateHostWindows(false));
     char dir[MAX_PATH];

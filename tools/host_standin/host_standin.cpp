@@ -5,7 +5,7 @@
 HostAnswers g_answers;
 std::vector<HostRequestRecord> g_requests;
 std::vector<HostMessageRecord> g_messages;
-bool g_hostDrags;
+bool g_hostMouse;
 bool g_hostUnicode = true;
 
 static HWND g_windows[kHostWindowCount];
@@ -21,12 +21,15 @@ void ResetHostAnswers()
 {
     memset(&g_answers, 0, sizeof(g_answers));
     g_answers.version = kNewerHostVersion;
+    g_answers.easyMove = true;
+    g_answers.equalizerDoubleSize = true;
 }
 
 void ClearHostRecords()
 {
     g_requests.clear();
     g_messages.clear();
+    g_actions.clear();
 }
 
 static bool IsRequest(LPARAM lParam)
@@ -59,31 +62,31 @@ static LRESULT AnswerRequest(WPARAM wParam, LPARAM request)
     return 0;
 }
 
-// A skinned window moves itself: a left press captures the mouse and every
-// move drags the window by the distance the cursor went.
-static POINT g_dragCursor;
-static RECT g_dragStart;
-
-static void StartDrag(HWND hwnd)
+static PlayerWindowKind KindOf(HWND hwnd)
 {
-    GetCursorPos(&g_dragCursor);
-    GetWindowRect(hwnd, &g_dragStart);
-    SetCapture(hwnd);
+    for (int i = 0; i < kHostWindowCount; ++i) {
+        if (g_windows[i] == hwnd) return (PlayerWindowKind)i;
+    }
+    return kPlayerGen;
 }
 
-static void ContinueDrag(HWND hwnd)
+// The video picture sits at x 11..W-9, y 20..H-39 of the video window.
+static HWND g_picture;
+
+static void PlacePicture(HWND video)
 {
-    if (GetCapture() != hwnd) return;
-    POINT now;
-    GetCursorPos(&now);
-    SetWindowPos(hwnd, 0, g_dragStart.left + now.x - g_dragCursor.x, g_dragStart.top + now.y - g_dragCursor.y, 0, 0,
-                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    RECT r;
+    GetClientRect(video, &r);
+    int w = r.right - 19, h = r.bottom - 58;
+    MoveWindow(g_picture, 11, 20, w > 0 ? w : 0, h > 0 ? h : 0, TRUE);
 }
 
 static bool IsRecorded(UINT message)
 {
     return (message >= WM_MOUSEFIRST && message <= WM_MOUSELAST) || message == WM_USER ||
-           message == WM_WINDOWPOSCHANGING || message == WM_CHAR || message >= WM_APP;
+           message == kVideoMoveCommand || message == WM_CAPTURECHANGED || message == WM_WINDOWPOSCHANGING ||
+           message == WM_CHAR ||
+           message >= WM_APP;
 }
 
 static LRESULT HostWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, bool unicode)
@@ -94,14 +97,23 @@ static LRESULT HostWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPa
     case WM_USER:
         return lParam == 503 ? kHostGenFramesResult : kHostResult;
     case WM_LBUTTONDOWN:
-        if (g_hostDrags) StartDrag(hwnd);
-        return kHostResult;
-    case WM_MOUSEMOVE:
-        if (g_hostDrags) ContinueDrag(hwnd);
-        return kHostResult;
     case WM_LBUTTONUP:
-        if (GetCapture() == hwnd) ReleaseCapture();
+    case WM_LBUTTONDBLCLK:
+    case WM_MOUSEMOVE:
+        if (g_hostMouse) PlayerMouse(hwnd, KindOf(hwnd), message, wParam, lParam);
         return kHostResult;
+    case kVideoMoveCommand:
+        // The video window records the new top-left and moves there; frames
+        // leave the message unhandled.
+        if (KindOf(hwnd) == kPlayerVideo && wParam == 1 && lParam) {
+            const POINT* to = (const POINT*)lParam;
+            g_actions.push_back("video move");
+            SetWindowPos(hwnd, 0, to->x, to->y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        }
+        return kHostResult;
+    case WM_SIZE:
+        if (hwnd == g_windows[kHostVideo] && g_picture) PlacePicture(hwnd);
+        break;
     case WM_PAINT: {
         // Its title and outline, so that a person can tell the windows apart.
         PAINTSTRUCT ps;
@@ -109,11 +121,14 @@ static LRESULT HostWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPa
         RECT r;
         GetClientRect(hwnd, &r);
         FrameRect(dc, &r, (HBRUSH)GetStockObject(LTGRAY_BRUSH));
+        PlayerWindowKind kind = KindOf(hwnd);
+        bool shaded = kind == kPlayerMain ? g_answers.shadedMain == 1 : r.bottom == 14;
+        PaintPlayerControls(dc, kind, r.right, r.bottom, shaded);
         wchar_t title[128] = {};
         GetWindowTextW(hwnd, title, 128);
         SetBkMode(dc, TRANSPARENT);
         SetTextColor(dc, RGB(0xD0, 0xD4, 0xDA));
-        RECT text = {r.left + 20, r.top + 2, r.right - 24, r.top + 16};
+        RECT text = {r.left + 20, r.top + 1, r.right - 30, r.top + 15};
         DrawTextW(dc, title, -1, &text, DT_LEFT | DT_SINGLELINE | DT_NOPREFIX);
         EndPaint(hwnd, &ps);
         return 0;
@@ -139,6 +154,64 @@ static LRESULT CALLBACK HostWindowProcA(HWND hwnd, UINT message, WPARAM wParam, 
     return HostWindowProc(hwnd, message, wParam, lParam, false);
 }
 
+// The picture: a press captures the mouse on it, and with easy move every
+// move asks the video window to go to its press position plus the pointer's
+// travel. Nothing reaches the video window itself; a double-click toggles
+// full screen.
+static POINT g_pictureCursor;
+static RECT g_pictureFrame;
+
+static LRESULT PictureProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, bool unicode)
+{
+    if (g_hostMouse) {
+        switch (message) {
+        case WM_LBUTTONDOWN:
+            SetCapture(hwnd);
+            GetCursorPos(&g_pictureCursor);
+            GetWindowRect(GetParent(hwnd), &g_pictureFrame);
+            return 0;
+        case WM_MOUSEMOVE:
+            if (GetCapture() == hwnd && g_answers.easyMove) {
+                POINT now;
+                GetCursorPos(&now);
+                POINT to = {g_pictureFrame.left + now.x - g_pictureCursor.x,
+                            g_pictureFrame.top + now.y - g_pictureCursor.y};
+                SendMessageW(GetParent(hwnd), kVideoMoveCommand, 1, (LPARAM)&to);
+            }
+            return 0;
+        case WM_LBUTTONUP:
+            if (GetCapture() == hwnd) ReleaseCapture();
+            return 0;
+        case WM_LBUTTONDBLCLK:
+            g_actions.push_back("video dblclk Fullscreen");
+            return 0;
+        }
+    }
+    if (message == WM_PAINT) {
+        PAINTSTRUCT ps;
+        HDC dc = BeginPaint(hwnd, &ps);
+        RECT r;
+        GetClientRect(hwnd, &r);
+        FillRect(dc, &r, (HBRUSH)GetStockObject(BLACK_BRUSH));
+        SetBkMode(dc, TRANSPARENT);
+        SetTextColor(dc, RGB(0x80, 0x84, 0x8A));
+        DrawTextA(dc, "picture", -1, &r, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+        EndPaint(hwnd, &ps);
+        return 0;
+    }
+    return unicode ? DefWindowProcW(hwnd, message, wParam, lParam) : DefWindowProcA(hwnd, message, wParam, lParam);
+}
+
+static LRESULT CALLBACK PictureProcW(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    return PictureProc(hwnd, message, wParam, lParam, true);
+}
+
+static LRESULT CALLBACK PictureProcA(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    return PictureProc(hwnd, message, wParam, lParam, false);
+}
+
 WNDPROC HostProcedure()
 {
     return g_hostUnicode ? HostWindowProcW : HostWindowProcA;
@@ -157,7 +230,16 @@ static void Widen(const char* text, wchar_t* wide, size_t size)
     wide[i] = 0;
 }
 
-static bool RegisterHostClass(const char* name)
+// One class, Unicode or ANSI as the stand-in is, with one of the two
+// procedures of a pair.
+struct ClassProcedures {
+    WNDPROC unicode;
+    WNDPROC ansi;
+};
+static const ClassProcedures kSkinnedWindow = {HostWindowProcW, HostWindowProcA};
+static const ClassProcedures kPicture = {PictureProcW, PictureProcA};
+
+static bool RegisterHostClass(const char* name, ClassProcedures procedures)
 {
     wchar_t wideName[256];
     Widen(name, wideName, 256);
@@ -167,7 +249,7 @@ static bool RegisterHostClass(const char* name)
         WNDCLASSW wc;
         memset(&wc, 0, sizeof(wc));
         wc.style = CS_DBLCLKS;
-        wc.lpfnWndProc = HostWindowProcW;
+        wc.lpfnWndProc = procedures.unicode;
         wc.hInstance = GetModuleHandleA(0);
         wc.hCursor = LoadCursorW(0, (LPCWSTR)IDC_ARROW);
         wc.hbrBackground = (HBRUSH)GetStockObject(DKGRAY_BRUSH);
@@ -177,7 +259,7 @@ static bool RegisterHostClass(const char* name)
     WNDCLASSA wc;
     memset(&wc, 0, sizeof(wc));
     wc.style = CS_DBLCLKS;
-    wc.lpfnWndProc = HostWindowProcA;
+    wc.lpfnWndProc = procedures.ansi;
     wc.hInstance = GetModuleHandleA(0);
     wc.hCursor = LoadCursorA(0, (LPCSTR)IDC_ARROW);
     wc.hbrBackground = (HBRUSH)GetStockObject(DKGRAY_BRUSH);
@@ -190,21 +272,21 @@ static bool RegisterHostClass(const char* name)
 // registered earlier under another spelling or in the other set is replaced,
 // so the window's class reads exactly as asked (this fails while windows of
 // the old class still exist).
-static HWND CreateHostWindow(const char* className, const char* title, int x, int y, int width, int height,
-                             bool visible)
+static HWND CreateHostWindow(const char* className, ClassProcedures procedures, const char* title, DWORD style,
+                             HWND parent, int x, int y, int width, int height)
 {
-    DWORD style = WS_POPUP | (visible ? WS_VISIBLE : 0);
+    DWORD exStyle = parent ? 0 : WS_EX_TOOLWINDOW;
     for (int attempt = 0; attempt < 2; ++attempt) {
-        if (!RegisterHostClass(className)) return 0;
+        if (!RegisterHostClass(className, procedures)) return 0;
         HWND hwnd;
         if (g_hostUnicode) {
             wchar_t wideClass[256], wideTitle[256];
             Widen(className, wideClass, 256);
             Widen(title, wideTitle, 256);
-            hwnd = CreateWindowExW(WS_EX_TOOLWINDOW, wideClass, wideTitle, style, x, y, width, height, 0, 0,
+            hwnd = CreateWindowExW(exStyle, wideClass, wideTitle, style, x, y, width, height, parent, 0,
                                    GetModuleHandleA(0), 0);
         } else {
-            hwnd = CreateWindowExA(WS_EX_TOOLWINDOW, className, title, style, x, y, width, height, 0, 0,
+            hwnd = CreateWindowExA(exStyle, className, title, style, x, y, width, height, parent, 0,
                                    GetModuleHandleA(0), 0);
         }
         char actual[256] = {};
@@ -218,20 +300,48 @@ static HWND CreateHostWindow(const char* className, const char* title, int x, in
     return 0;
 }
 
+static HWND CreateSkinnedWindow(const char* className, const char* title, int x, int y, int width, int height,
+                                bool visible)
+{
+    return CreateHostWindow(className, kSkinnedWindow, title, WS_POPUP | WS_CLIPCHILDREN | (visible ? WS_VISIBLE : 0), 0, x, y, width,
+                            height);
+}
+
+// Where the windows start, apart from each other.
+static const POINT kOrigins[kHostWindowCount] = {{100, 100}, {100, 236}, {100, 372}, {420, 100}};
+static const SIZE kSizes[kHostWindowCount] = {{275, 116}, {275, 116}, {275, 116}, {275, 232}};
+
 bool CreateHostWindows(bool visible)
 {
-    const POINT origin[kHostWindowCount] = {{100, 100}, {100, 236}, {100, 372}, {420, 100}};
-    const SIZE size[kHostWindowCount] = {{275, 116}, {275, 116}, {275, 116}, {275, 232}};
     for (int i = 0; i < kHostWindowCount; ++i) {
-        g_windows[i] = CreateHostWindow(kWindowClasses[i], kWindowTitles[i], origin[i].x, origin[i].y, size[i].cx,
-                                        size[i].cy, visible);
+        g_windows[i] = CreateSkinnedWindow(kWindowClasses[i], kWindowTitles[i], kOrigins[i].x, kOrigins[i].y,
+                                           kSizes[i].cx, kSizes[i].cy, visible);
         if (!g_windows[i]) return false;
     }
+    g_picture = CreateHostWindow("WinampVideoChild", kPicture, "", WS_CHILD | WS_VISIBLE, g_windows[kHostVideo], 0, 0,
+                                 0, 0);
+    if (!g_picture) return false;
+    PlacePicture(g_windows[kHostVideo]);
+    ResetPlayerMouse();
     return true;
+}
+
+void PlaceHostWindows()
+{
+    for (int i = 0; i < kHostWindowCount; ++i) {
+        SetWindowPos(g_windows[i], 0, kOrigins[i].x, kOrigins[i].y, kSizes[i].cx, kSizes[i].cy,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+}
+
+HWND HostVideoPicture()
+{
+    return g_picture;
 }
 
 void DestroyHostWindows()
 {
+    g_picture = 0;  // goes with the video window
     for (int i = 0; i < kHostWindowCount; ++i) {
         if (g_windows[i]) DestroyWindow(g_windows[i]);
         g_windows[i] = 0;
@@ -250,7 +360,7 @@ void SetHostWindowSize(HostWindowId id, int width, int height)
 
 HWND CreateGenFrame(const char* className, const char* title, int x, int y, int width, int height, bool visible)
 {
-    return CreateHostWindow(className, title, x, y, width, height, visible);
+    return CreateSkinnedWindow(className, title, x, y, width, height, visible);
 }
 
 std::vector<HostMessageRecord> MessagesTo(HWND hwnd, UINT message)

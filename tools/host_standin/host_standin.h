@@ -6,6 +6,7 @@
 
 #include <windows.h>
 
+#include <string>
 #include <vector>
 
 enum HostWindowId { kHostMain, kHostEqualizer, kHostPlaylist, kHostVideo, kHostWindowCount };
@@ -38,6 +39,9 @@ struct HostAnswers {
     HWND playlist;
     HWND video;
     const char* iniPath;   // 0: the host has no ini file
+    // Player settings that no request reports.
+    bool easyMove;             // an unclaimed press drags the window (default on)
+    bool equalizerDoubleSize;  // the equalizer doubles with double size (default on)
 };
 
 // What a stand-in procedure returns for a mouse or test message it records,
@@ -49,16 +53,45 @@ const LRESULT kNewerHostVersion = 0x5010;
 extern HostAnswers g_answers;
 extern std::vector<HostRequestRecord> g_requests;
 extern std::vector<HostMessageRecord> g_messages;
-extern bool g_hostDrags;   // a left press on a stand-in window starts dragging it
+// The stand-in handles the mouse as the player does (player_mouse.cpp):
+// claims, drags, resizes, release actions, double-clicks, the video picture.
+// Off, it only records and answers, so that single messages can be checked.
+extern bool g_hostMouse;
 // The stand-in's windows are Unicode windows, as the 5.x player's are; false
 // makes ANSI windows, as older players did. Read when windows are created.
 extern bool g_hostUnicode;
+
+// The video window moves itself with this message (wParam 1, lParam a
+// POINT*: the new top-left on the screen); its picture sends it too. Frames
+// send it to themselves unhandled, and the size command before a resize.
+const UINT kVideoMoveCommand = WM_USER + 0x100;
+const UINT kGenSizeCommand = WM_USER + 0x101;
+
+enum PlayerWindowKind { kPlayerMain, kPlayerEqualizer, kPlayerPlaylist, kPlayerVideo, kPlayerGen };
+
+// What the player did with the mouse, one entry an action, such as
+// "main release Close", "eq press Band 3", "pl drag", "video resize",
+// "main dblclk Shade", "video move" (a move command applied).
+extern std::vector<std::string> g_actions;
+
+// The control of the player that claims a press at skin pixel (x, y) of a
+// window width x height in skin pixels ("Grip" for a resize grip), or 0 where
+// no control claims it and the press drags the window.
+const char* PlayerClaim(PlayerWindowKind kind, int x, int y, int width, int height, bool shaded);
+void PlayerMouse(HWND hwnd, PlayerWindowKind kind, UINT message, WPARAM wParam, LPARAM lParam);
+void ResetPlayerMouse();
+// Outlines the player's controls of one window, for a person trying the locks.
+void PaintPlayerControls(HDC dc, PlayerWindowKind kind, int width, int height, bool shaded);
 
 void ResetHostAnswers();
 void ClearHostRecords();
 bool CreateHostWindows(bool visible);
 void DestroyHostWindows();
+// Puts the four windows back where and as large as they were created.
+void PlaceHostWindows();
 HWND HostWindow(HostWindowId id);
+// The video window's picture, a child that covers x 11..W-9, y 20..H-39.
+HWND HostVideoPicture();
 // The stand-in's own window procedure in its character set, and a window's
 // current procedure read in that set.
 WNDPROC HostProcedure();
