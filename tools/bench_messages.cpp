@@ -9,9 +9,10 @@
 
 static WNDPROC g_bareNext;
 
+// The same kind of subclass as the filters on the stand-in's Unicode windows.
 static LRESULT CALLBACK BareForward(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    return CallWindowProcA(g_bareNext, hwnd, message, wParam, lParam);
+    return CallWindowProcW(g_bareNext, hwnd, message, wParam, lParam);
 }
 
 static double Now()
@@ -25,7 +26,7 @@ static double Now()
 static double Time(HWND hwnd, UINT message, LPARAM lParam, int count)
 {
     double start = Now();
-    for (int i = 0; i < count; ++i) SendMessageA(hwnd, message, 0, lParam);
+    for (int i = 0; i < count; ++i) SendMessageW(hwnd, message, 0, lParam);
     double ns = (Now() - start) * 1e9 / count;
     g_messages.clear();
     g_requests.clear();
@@ -58,7 +59,7 @@ int main(int argc, char** argv)
     const UINT kPlain = WM_APP + 1;
     HWND plain = CreateGenFrame("TavrinBenchPlain", "plain", 0, 0, 275, 116, false);
     HWND bare = CreateGenFrame("TavrinBenchBare", "bare", 0, 0, 275, 116, false);
-    g_bareNext = (WNDPROC)SetWindowLongPtrA(bare, GWLP_WNDPROC, (LONG_PTR)BareForward);
+    g_bareNext = (WNDPROC)SetWindowLongPtrW(bare, GWLP_WNDPROC, (LONG_PTR)BareForward);
 
     std::vector<HWND> frames;
     for (int i = 0; i < 1000; ++i) frames.push_back(CreateGenFrame("Winamp Gen", "frame", 0, 0, 275, 116, false));

@@ -1,6 +1,9 @@
 // The registry of generic frames: ordered, insert-only, one entry a handle.
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <thread>
+
 #include "filters/gen_registry.h"
 
 namespace {
@@ -69,4 +72,44 @@ TEST(GenWindowRegistry, GrowsPastItsFirstBlock)
     ASSERT_EQ(1000u, r.Size());
     for (uintptr_t h = 1; h <= 1000; ++h) ASSERT_EQ(h, Stored(r, h * 8));
     EXPECT_EQ(0u, Stored(r, 4));
+}
+
+TEST(GenWindowRegistry, HandleZeroIsNoWindow)
+{
+    GenWindowRegistry r;
+    EXPECT_FALSE(r.Insert(0, Procedure(1)));
+    EXPECT_EQ(0u, r.Size());
+    EXPECT_FALSE(r.Contains(0));
+}
+
+// Frames look their entry up on their own threads while the scan inserts new
+// ones: every handle inserted before a lookup starts is found with its
+// procedure, through every growth of the hash.
+TEST(GenWindowRegistry, LookupsWhileAnotherThreadInserts)
+{
+    GenWindowRegistry r;
+    const uintptr_t kFrames = 20000;
+    std::atomic<uintptr_t> published(0);
+    std::atomic<bool> wrong(false);
+    std::thread reader([&] {
+        uintptr_t seen;
+        do {
+            seen = published.load(std::memory_order_acquire);
+            for (uintptr_t h = seen; h > 0 && h + 64 > seen; --h) {
+                GenFrameProcedure found = {0, false};
+                if (!r.Find(h * 4, &found) || found.procedure != h + 7 || found.unicode != (h % 2 == 0)) {
+                    wrong = true;
+                }
+            }
+        } while (seen < kFrames);
+    });
+    bool inserted = true;
+    for (uintptr_t h = 1; h <= kFrames && inserted; ++h) {
+        inserted = r.Insert(h * 4, Procedure(h + 7, h % 2 == 0));
+        published.store(inserted ? h : kFrames, std::memory_order_release);
+    }
+    reader.join();
+    EXPECT_TRUE(inserted);
+    EXPECT_FALSE(wrong);
+    EXPECT_EQ(kFrames, r.Size());
 }
