@@ -19,6 +19,7 @@ static bool EqualizerPressAllowed(HWND hwnd, LPARAM lParam)
 
 LRESULT CALLBACK EqualizerFilterProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (message == WM_LBUTTONDOWN && !EqualizerPressAllowed(hwnd, lParam)) return kSwallowed;
+    if (InSwallowedGesture(hwnd, message)) return kSwallowed;
+    if (message == WM_LBUTTONDOWN && !EqualizerPressAllowed(hwnd, lParam)) return SwallowGesture(hwnd);
     return PassOn(g_equalizerWindow, hwnd, message, wParam, lParam);
 }

@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include "filters/gesture.h"
 #include "filters/pass_zone.h"
 #include "filters/subclass.h"
 #include "host/host_interface.h"

@@ -9,18 +9,9 @@
 #include "settings/lock_settings.h"
 
 // Frames may belong to other threads of the player than the one that scans,
-// and their filters look the registry up on their own threads: one lock guards
-// every lookup and every insertion. It is never held across a call into
-// another window procedure.
-namespace {
-struct RegistryLock {
-    CRITICAL_SECTION section;
-    RegistryLock() { InitializeCriticalSection(&section); }
-    ~RegistryLock() { DeleteCriticalSection(&section); }
-};
-}  // namespace
-
-static RegistryLock g_registryLock;
+// and their filters look the registry up on their own threads. Only the scan
+// and quit write or walk the registry, both on the main window's thread; the
+// lookups take no lock (see gen_registry.h).
 static GenWindowRegistry g_genWindows;
 static HWND volatile g_libraryWindow;
 
@@ -41,28 +32,15 @@ static Subclass FrameSubclass(HWND hwnd, GenFrameProcedure entry)
 static bool FindGenFrame(HWND hwnd, Subclass* frame)
 {
     GenFrameProcedure entry;
-    EnterCriticalSection(&g_registryLock.section);
-    bool found = g_genWindows.Find((uintptr_t)hwnd, &entry);
-    LeaveCriticalSection(&g_registryLock.section);
-    if (found) *frame = FrameSubclass(hwnd, entry);
-    return found;
-}
-
-static bool IsRegistered(HWND hwnd)
-{
-    EnterCriticalSection(&g_registryLock.section);
-    bool found = g_genWindows.Contains((uintptr_t)hwnd);
-    LeaveCriticalSection(&g_registryLock.section);
-    return found;
+    if (!g_genWindows.Find((uintptr_t)hwnd, &entry)) return false;
+    *frame = FrameSubclass(hwnd, entry);
+    return true;
 }
 
 static bool AddGenWindow(const Subclass& frame)
 {
     GenFrameProcedure entry = {(uintptr_t)frame.previous, frame.unicode};
-    EnterCriticalSection(&g_registryLock.section);
-    bool added = g_genWindows.Insert((uintptr_t)frame.hwnd, entry);
-    LeaveCriticalSection(&g_registryLock.section);
-    return added;
+    return g_genWindows.Insert((uintptr_t)frame.hwnd, entry);
 }
 
 static void ConsiderGenWindow(HWND hwnd)
@@ -76,7 +54,7 @@ static void ConsiderGenWindow(HWND hwnd)
     GetWindowThreadProcessId(hwnd, &process);
     if (process != GetCurrentProcessId()) return;
 
-    if (IsRegistered(hwnd)) return;
+    if (g_genWindows.Contains((uintptr_t)hwnd)) return;
 
     char title[100];
     memset(title, 0, sizeof(title));
@@ -102,13 +80,11 @@ void RegisterGenWindows()
 bool RestoreGenWindows()
 {
     bool allRemoved = true;
-    EnterCriticalSection(&g_registryLock.section);
     for (size_t i = g_genWindows.Size(); i-- > 0;) {
         Subclass frame = FrameSubclass((HWND)g_genWindows.HandleAt(i), g_genWindows.ProcedureAt(i));
         // false: something may still call us through its own chain
         if (!RemoveSubclass(&frame, GenFilterProc)) allRemoved = false;
     }
-    LeaveCriticalSection(&g_registryLock.section);
     return allRemoved;
 }
 
@@ -137,10 +113,11 @@ static bool GenPressAllowed(HWND hwnd, LPARAM lParam)
 
 LRESULT CALLBACK GenFilterProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
+    if (InSwallowedGesture(hwnd, message)) return kSwallowed;
     if (message == WM_WINDOWPOSCHANGING) {
         if (HoldLibraryFrame(hwnd, lParam)) return 0;
     } else if (message == WM_LBUTTONDOWN) {
-        if (!GenPressAllowed(hwnd, lParam)) return kSwallowed;
+        if (!GenPressAllowed(hwnd, lParam)) return SwallowGesture(hwnd);
     }
     Subclass frame;
     if (FindGenFrame(hwnd, &frame)) return PassOn(frame, hwnd, message, wParam, lParam);

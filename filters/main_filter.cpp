@@ -6,7 +6,10 @@
 
 Subclass g_mainWindow;
 
-static bool MainPressAllowed(HWND hwnd, LPARAM lParam)
+// A press, or the second press of a double-click, which the main window's
+// class receives as WM_LBUTTONDBLCLK and the player handles as a press
+// wherever it has no double-click action of its own.
+static bool MainPressAllowed(HWND hwnd, UINT message, LPARAM lParam)
 {
     if (!g_lockSettings.MoveMain) return true;
     if (CtrlDown()) return true;
@@ -15,13 +18,16 @@ static bool MainPressAllowed(HWND hwnd, LPARAM lParam)
     view.scaleShift = ScaleShiftFromAnswer(SendHostRequest(0, kRequestScale));
     view.playing = SendHostRequest(0, kRequestPlaying) != 0;
     if (!ReadFixedWindowShade(hwnd, kShadeMain, &view)) return true;
-    return MainPressPasses(PressPointFromLParam((uintptr_t)lParam, view.scaleShift), view.shaded, view.playing);
+    PressPoint p = PressPointFromLParam((uintptr_t)lParam, view.scaleShift);
+    if (message == WM_LBUTTONDBLCLK) return MainDoubleClickPasses(p, view.shaded, view.playing);
+    return MainPressPasses(p, view.shaded, view.playing);
 }
 
 LRESULT CALLBACK MainFilterProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (message == WM_LBUTTONDOWN) {
-        if (!MainPressAllowed(hwnd, lParam)) return kSwallowed;
+    if (InSwallowedGesture(hwnd, message)) return kSwallowed;
+    if (message == WM_LBUTTONDOWN || message == WM_LBUTTONDBLCLK) {
+        if (!MainPressAllowed(hwnd, message, lParam)) return SwallowGesture(hwnd);
     } else if (message == WM_USER && wParam == 0 && lParam == kHostMessageGenFrames) {
         RegisterGenWindows();
     }

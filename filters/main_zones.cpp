@@ -50,3 +50,40 @@ bool MainPressPasses(PressPoint p, bool shaded, bool playing)
     const ZoneConditions when = {playing, false};
     return TableHasPassZone(shaded ? kMainShadedZones : kMainNormalZones, p, fixed, when);
 }
+
+// Where the player answers a double-click with an action of its own.
+static const PassZone kDoubleClickNormal[] = {
+    {6, 16, Left, 4, 12, Top, Always},      // menu icon: closes the player
+    {118, 265, Left, 25, 34, Top, Always},  // song title: file info
+    {24, 99, Left, 43, 58, Top, Always},    // visualisation: starts or stops the vis plug-in
+    {0, 243, Left, 0, 14, Top, Always},     // title strip: windowshade
+};
+
+static const PassZone kDoubleClickShaded[] = {
+    {6, 16, Left, 4, 12, Top, Always},      // menu icon
+    {118, 265, Left, 25, 34, Top, Always},  // song title (below a shaded window)
+    {79, 116, Left, 5, 9, Top, Always},     // visualisation
+    {0, 243, Left, 0, 14, Top, Always},     // title strip: windowshade
+};
+
+// Shaded, the time and the transport buttons take a double-click as a press,
+// before the title strip's windowshade.
+static const PassZone kDoubleClickAsPressShaded[] = {
+    {129, 158, Left, 5, 10, Top, Always},   // time
+    {168, 213, Left, 2, 11, Top, Always},   // transport
+};
+
+const ZoneTable kMainDoubleClickNormal = TAVRIN_ZONE_TABLE(kDoubleClickNormal, 0, 0);
+const ZoneTable kMainDoubleClickShaded = TAVRIN_ZONE_TABLE(kDoubleClickShaded, 0, 0);
+const ZoneTable kMainDoubleClickAsPressShaded = TAVRIN_ZONE_TABLE(kDoubleClickAsPressShaded, 0, 0);
+
+bool MainDoubleClickPasses(PressPoint p, bool shaded, bool playing)
+{
+    const WindowSize fixed = {0, 0};
+    const ZoneConditions when = {playing, false};
+    if (shaded && TableHasPassZone(kMainDoubleClickAsPressShaded, p, fixed, when)) {
+        return MainPressPasses(p, shaded, playing);
+    }
+    if (TableHasPassZone(shaded ? kMainDoubleClickShaded : kMainDoubleClickNormal, p, fixed, when)) return true;
+    return MainPressPasses(p, shaded, playing);
+}

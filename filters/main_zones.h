@@ -10,4 +10,9 @@ extern const ZoneTable kMainShadedZones;
 // p is already shifted by the scale.
 bool MainPressPasses(PressPoint p, bool shaded, bool playing);
 
+// The second press of a double-click: it passes where the player has a
+// double-click action of its own (windowshade on the title strip, the menu
+// icon, the song title, the visualisation) and is otherwise decided as a press.
+bool MainDoubleClickPasses(PressPoint p, bool shaded, bool playing);
+
 #endif

@@ -19,6 +19,7 @@ static bool PlaylistPressAllowed(HWND hwnd, LPARAM lParam)
 
 LRESULT CALLBACK PlaylistFilterProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (message == WM_LBUTTONDOWN && !PlaylistPressAllowed(hwnd, lParam)) return kSwallowed;
+    if (InSwallowedGesture(hwnd, message)) return kSwallowed;
+    if (message == WM_LBUTTONDOWN && !PlaylistPressAllowed(hwnd, lParam)) return SwallowGesture(hwnd);
     return PassOn(g_playlistWindow, hwnd, message, wParam, lParam);
 }

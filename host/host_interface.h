@@ -59,6 +59,12 @@ const WPARAM kShadePlaylist = 1;
 // generic frames may have appeared.
 const LPARAM kHostMessageGenFrames = 503;
 
+// The video window moves itself with WM_USER + 0x100, wParam 1, lParam a
+// POINT* (the new top-left on the screen): when its frame is dragged, and when
+// its picture is dragged, which the frame never sees as a press.
+const UINT kVideoMoveCommand = WM_USER + 0x100;
+const WPARAM kVideoMoveTo = 1;
+
 const int kMinimumHostVersion = 0x208F;  // 8335 and below are refused
 const int kNewerHostVersion = 0x5003;    // above 20483: shade is asked, not measured
 

@@ -80,4 +80,38 @@ TEST(MainZones, DoubleSizeDecidesAsTheSkinPixel)
     EXPECT_FALSE(MainPressPasses(PressPointFromLParam(LParamOf(20, 6), ScaleShiftFromAnswer(32)), false, false));
 }
 
+// The player's own double-click actions on the main window, first match
+// first, written out as plain conditions: true where it acts itself, false
+// where it takes the double-click as a press.
+bool PlayerActsOnDoubleClick(uint32_t x, uint32_t y, bool shaded)
+{
+    if (6 <= x && x <= 16 && 4 <= y && y <= 12) return true;                 // menu icon
+    if (shaded && 129 <= x && x <= 158 && 5 <= y && y <= 10) return false;  // time: a press
+    if (shaded && 168 <= x && x <= 213 && 2 <= y && y <= 11) return false;  // transport: a press
+    if (118 <= x && x <= 265 && 25 <= y && y <= 34) return true;             // song title
+    if (!shaded && 24 <= x && x <= 99 && 43 <= y && y <= 58) return true;    // visualisation
+    if (shaded && 79 <= x && x <= 116 && 5 <= y && y <= 9) return true;
+    return x <= 243 && y <= 14;                                              // windowshade
+}
+
+// A double-click passes where the player acts on it, and is decided as a
+// press everywhere else, in every mode.
+TEST(MainZones, DoubleClicksPassOnThePlayersTargetsAndAreOtherwisePresses)
+{
+    for (int mode = 0; mode < 4; ++mode) {
+        bool shaded = mode & 1, playing = mode & 2;
+        for (uint32_t y = 0; y < 130; ++y) {
+            for (uint32_t x = 0; x < 300; ++x) {
+                bool expected = PlayerActsOnDoubleClick(x, y, shaded) || MainPressPasses(At(x, y), shaded, playing);
+                ASSERT_EQ(expected, MainDoubleClickPasses(At(x, y), shaded, playing))
+                    << x << "," << y << " mode " << mode;
+            }
+        }
+    }
+    EXPECT_TRUE(MainDoubleClickPasses(At(100, 5), false, false));    // title strip
+    EXPECT_FALSE(MainDoubleClickPasses(At(150, 50), false, false));  // display: a press, swallowed
+    EXPECT_FALSE(MainDoubleClickPasses(At(250, 14), false, false));  // right of the toggle: a press
+    EXPECT_FALSE(MainDoubleClickPasses(At(65535, 5), false, false));
+}
+
 }  // namespace

@@ -76,7 +76,7 @@ TEST_F(MainFilter, UnlockedPassesEverywhereWithoutAsking)
 TEST_F(MainFilter, OtherMessagesGoStraightOn)
 {
     ASSERT_EQ(0, Start(kAllLocked));
-    const UINT messages[] = {WM_RBUTTONDOWN, WM_LBUTTONDBLCLK, WM_MOUSEMOVE, WM_LBUTTONUP, WM_APP + 7};
+    const UINT messages[] = {WM_RBUTTONDOWN, WM_MOUSEMOVE, WM_LBUTTONUP, WM_APP + 7};
     for (UINT m : messages) {
         ClearHostRecords();
         EXPECT_EQ(kHostResult, SendMessageA(Main(), m, 0x11, MAKELPARAM(100, 5))) << m;
