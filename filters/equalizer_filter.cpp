@@ -5,15 +5,20 @@
 
 Subclass g_equalizerWindow;
 
+// The scale comes from the window's width, not from the double-size request:
+// the player doubles the equalizer only when its own setting agrees.
 static bool EqualizerPressAllowed(HWND hwnd, LPARAM lParam)
 {
     if (!g_lockSettings.MoveEqualizer) return true;
     if (CtrlDown()) return true;
+    WindowSize size;
+    if (!ReadWindowSize(hwnd, &size)) return true;
     HostViewState view;
     view.newerHost = g_newerHost;
-    view.scaleShift = ScaleShiftFromAnswer(SendHostRequest(0, kRequestScale));
+    view.scaleShift = EqualizerScaleShift(size.width);
     view.playing = false;  // the equalizer never asks
-    if (!ReadFixedWindowShade(hwnd, kShadeEqualizer, &view)) return true;
+    view.shaded = g_newerHost ? IsShadedAnswer(SendHostRequest(kShadeEqualizer, kRequestShaded))
+                              : IsShadedHeight(size.height);
     return EqualizerPressPasses(PressPointFromLParam((uintptr_t)lParam, view.scaleShift), view.shaded);
 }
 

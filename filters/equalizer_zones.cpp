@@ -2,35 +2,41 @@
 
 using namespace zone;
 
+// The rectangles in which the player's equalizer claims a press (classic
+// skin, skin pixels); an unclaimed press drags it.
 static const PassZone kNormal[] = {
-    {254, 263, Left, 3, 12, Top, Always},     // top-right button 1
-    {264, 273, Left, 3, 12, Top, Always},     // top-right button 2
-    {14, 73, Left, 18, 30, Top, Always},      // upper-left block
-    {217, 261, Left, 18, 30, Top, Always},    // upper-right block
-    {21, 35, Left, 38, 101, Top, Always},     // left column
-    {42, 68, Left, 65, 75, Top, Always},      // small block
-    // Ten columns, 15 wide at an 18-pixel pitch.
-    {78, 92, Left, 38, 101, Top, Always},
-    {96, 110, Left, 38, 101, Top, Always},
-    {114, 128, Left, 38, 101, Top, Always},
-    {132, 146, Left, 38, 101, Top, Always},
-    {150, 164, Left, 38, 101, Top, Always},
-    {168, 182, Left, 38, 101, Top, Always},
-    {186, 200, Left, 38, 101, Top, Always},
-    {204, 218, Left, 38, 101, Top, Always},
-    {222, 236, Left, 38, 101, Top, Always},
-    {240, 254, Left, 38, 101, Top, Always},
+    {253, 273, Left, 3, 12, Top, Always},     // windowshade, close
+    {14, 72, Left, 18, 30, Top, Always},      // ON, AUTO
+    {217, 261, Left, 18, 30, Top, Always},    // presets
+    {42, 67, Left, 33, 42, Top, Always},      // +12 dB
+    {42, 67, Left, 65, 74, Top, Always},      // 0 dB
+    {42, 67, Left, 92, 101, Top, Always},     // -12 dB
+    {21, 33, Left, 39, 98, Top, Always},      // preamp
+    // Ten band sliders, 13 wide at an 18-pixel pitch.
+    {78, 90, Left, 39, 98, Top, Always},
+    {96, 108, Left, 39, 98, Top, Always},
+    {114, 126, Left, 39, 98, Top, Always},
+    {132, 144, Left, 39, 98, Top, Always},
+    {150, 162, Left, 39, 98, Top, Always},
+    {168, 180, Left, 39, 98, Top, Always},
+    {186, 198, Left, 39, 98, Top, Always},
+    {204, 216, Left, 39, 98, Top, Always},
+    {222, 234, Left, 39, 98, Top, Always},
+    {240, 252, Left, 39, 98, Top, Always},
 };
 
 static const PassZone kShaded[] = {
-    {61, 158, Left, 4, 11, Top, Always},      // strip field 1
-    {164, 207, Left, 4, 11, Top, Always},     // strip field 2
-    {254, 263, Left, 3, 12, Top, Always},     // top-right button 1
-    {264, 273, Left, 3, 12, Top, Always},     // top-right button 2
+    {61, 206, Left, 3, 11, Top, Always},      // volume, balance
+    {253, 273, Left, 3, 12, Top, Always},     // windowshade, close
 };
 
 const ZoneTable kEqualizerNormalZones = TAVRIN_ZONE_TABLE(kNormal, 0, 0);
 const ZoneTable kEqualizerShadedZones = TAVRIN_ZONE_TABLE(kShaded, 0, 0);
+
+unsigned EqualizerScaleShift(int32_t width)
+{
+    return width >= kDoubleEqualizerWidth ? 1 : 0;
+}
 
 bool EqualizerPressPasses(PressPoint p, bool shaded)
 {

@@ -39,19 +39,4 @@ inline bool ReadWindowSize(HWND hwnd, WindowSize* size)
     return true;
 }
 
-// Fills view->shaded for the main window or the equalizer: a newer host is
-// asked (request 638, only the answer 1 means shaded), an older one is
-// measured (exactly 14 pixels high). False when the rectangle cannot be read.
-inline bool ReadFixedWindowShade(HWND hwnd, WPARAM shadeWindow, HostViewState* view)
-{
-    if (view->newerHost) {
-        view->shaded = IsShadedAnswer(SendHostRequest(shadeWindow, kRequestShaded));
-        return true;
-    }
-    WindowSize size;
-    if (!ReadWindowSize(hwnd, &size)) return false;
-    view->shaded = IsShadedHeight(size.height);
-    return true;
-}
-
 #endif

@@ -2,10 +2,11 @@
 
 using namespace zone;
 
+// The rectangles in which a generic frame claims a press; the window it
+// hosts covers the rest of its inside, so presses there never reach it.
 static const PassZone kZones[] = {
-    {-11, -2, Right, 3, 12, Top, Always},                     // top-right button
-    {-19, 0, Right, 102, 116, Bottom, WhileSizeUnlocked},     // corner grip, wide part
-    {-8, 0, Right, 96, 116, Bottom, WhileSizeUnlocked},       // corner grip, tall part
+    {-10, -1, Right, 3, 12, Top, Always},     // close
+    TAVRIN_CORNER_GRIP_FROM_EDGE,
 };
 
 const ZoneTable kGenZones = TAVRIN_ZONE_TABLE(kZones, 0, 116);

@@ -2,43 +2,35 @@
 
 using namespace zone;
 
+// The rectangles in which the player's main window claims a press (5.x,
+// classic skin, skin pixels). Everywhere else an unclaimed press drags the
+// window: always on the title strip, anywhere with easy move.
 static const PassZone kNormal[] = {
-    {6, 15, Left, 3, 12, Top, Always},        // top-left button
-    {244, 253, Left, 3, 12, Top, Always},     // top-right button 1
-    {254, 263, Left, 3, 12, Top, Always},     // top-right button 2
-    {264, 273, Left, 3, 12, Top, Always},     // top-right button 3
-    {10, 18, Left, 22, 65, Top, Always},      // left edge column
-    {111, 265, Left, 24, 36, Top, Always},    // upper strip
-    {36, 45, Left, 26, 39, Top, Always},      // cell 1
-    {48, 57, Left, 26, 39, Top, Always},      // cell 2
-    {60, 69, Left, 26, 39, Top, Always},      // cell 3
-    {78, 87, Left, 26, 39, Top, Always},      // cell 4
-    {90, 99, Left, 26, 39, Top, Always},      // cell 5
-    {24, 35, Left, 28, 37, Top, Always},      // small square
-    {212, 268, Left, 41, 53, Top, Always},    // right field
-    {24, 100, Left, 43, 59, Top, Always},     // left display field
-    {111, 126, Left, 43, 49, Top, Always},    // small field, left
-    {156, 166, Left, 43, 49, Top, Always},    // small field, right
-    {107, 175, Left, 58, 66, Top, Always},    // left bar
-    {177, 215, Left, 58, 66, Top, Always},    // right bar
-    {219, 265, Left, 58, 70, Top, Always},    // right block
-    {16, 264, Left, 72, 82, Top, WhilePlaying},  // full-width bar
-    {16, 130, Left, 88, 106, Top, Always},    // bottom button row
-    {136, 158, Left, 89, 105, Top, Always},   // bottom single button
-    {164, 238, Left, 89, 104, Top, Always},   // bottom pair block
-    {253, 266, Left, 91, 106, Top, Always},   // bottom-right corner
+    {5, 17, Left, 3, 13, Top, Always},          // menu icon
+    {244, 262, Left, 3, 12, Top, Always},       // minimize, windowshade
+    {264, 272, Left, 3, 12, Top, Always},       // close
+    {9, 19, Left, 20, 65, Top, Always},         // clutterbar
+    {117, 266, Left, 24, 35, Top, Always},      // song title
+    {36, 96, Left, 26, 39, Top, Always},        // time display
+    {27, 99, Left, 40, 61, Top, WhilePlaying},  // visualisation
+    {107, 175, Left, 58, 66, Top, Always},      // volume
+    {177, 215, Left, 58, 66, Top, Always},      // balance
+    {219, 265, Left, 58, 70, Top, Always},      // equalizer and playlist toggles
+    {18, 263, Left, 73, 81, Top, WhilePlaying}, // position bar
+    {15, 130, Left, 87, 106, Top, Always},      // previous, play, pause, stop, next
+    {136, 158, Left, 89, 105, Top, Always},     // eject
+    {165, 239, Left, 90, 102, Top, Always},     // shuffle, repeat
+    {253, 265, Left, 91, 105, Top, Always},     // about
 };
 
 static const PassZone kShaded[] = {
-    {6, 15, Left, 3, 12, Top, Always},        // top-left button
-    {79, 117, Left, 5, 10, Top, Always},      // strip field 1
-    {126, 144, Left, 4, 10, Top, Always},     // strip field 2
-    {147, 157, Left, 4, 10, Top, Always},     // strip field 3
-    {168, 225, Left, 2, 12, Top, Always},     // strip field 4
-    {226, 243, Left, 4, 11, Top, WhilePlaying},  // strip field 5
-    {244, 253, Left, 3, 12, Top, Always},     // top-right button 1
-    {254, 263, Left, 3, 12, Top, Always},     // top-right button 2
-    {264, 273, Left, 3, 12, Top, Always},     // top-right button 3
+    {5, 17, Left, 3, 13, Top, Always},          // menu icon
+    {78, 116, Left, 4, 11, Top, Always},        // visualisation
+    {129, 157, Left, 3, 9, Top, Always},        // time
+    {168, 224, Left, 2, 11, Top, Always},       // previous, play, pause, stop, next, eject
+    {228, 242, Left, 3, 12, Top, WhilePlaying}, // seek bar
+    {244, 262, Left, 3, 12, Top, Always},       // minimize, windowshade
+    {264, 272, Left, 3, 12, Top, Always},       // close
 };
 
 const ZoneTable kMainNormalZones = TAVRIN_ZONE_TABLE(kNormal, 0, 0);

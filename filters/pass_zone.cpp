@@ -26,12 +26,13 @@ bool ZoneContains(const PassZone& zone, const ZoneTable& table, PressPoint p, Wi
            AxisContains(zone.y0, zone.y1, zone.yAnchor, p.y, ty);
 }
 
-static bool ConditionHolds(ZoneCondition condition, ZoneConditions when)
+static bool ConditionHolds(ZoneCondition condition, ZoneConditions when, WindowSize size)
 {
     switch (condition) {
     case ZoneCondition::Always: return true;
     case ZoneCondition::WhilePlaying: return when.playing;
     case ZoneCondition::WhileSizeUnlocked: return when.sizeUnlocked;
+    case ZoneCondition::WhilePlayingWide: return when.playing && size.width >= kWideWindow;
     }
     return false;
 }
@@ -40,7 +41,16 @@ bool TableHasPassZone(const ZoneTable& table, PressPoint p, WindowSize size, Zon
 {
     for (int i = 0; i < table.count; ++i) {
         const PassZone& zone = table.zones[i];
-        if (ConditionHolds(zone.activeWhen, when) && ZoneContains(zone, table, p, size)) return true;
+        if (ConditionHolds(zone.activeWhen, when, size) && ZoneContains(zone, table, p, size)) return true;
     }
     return false;
+}
+
+PressDecision DecideWithoutPlaying(const ZoneTable& table, PressPoint p, WindowSize size, bool sizeUnlocked)
+{
+    const ZoneConditions idle = {false, sizeUnlocked};
+    if (TableHasPassZone(table, p, size, idle)) return PressDecision::Pass;
+    const ZoneConditions playing = {true, sizeUnlocked};
+    if (TableHasPassZone(table, p, size, playing)) return PressDecision::PassWhilePlaying;
+    return PressDecision::Swallow;
 }

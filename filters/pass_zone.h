@@ -6,7 +6,9 @@
 #include <stdint.h>
 
 enum class ZoneAnchor : uint8_t { Left, Right, Top, Bottom, Stretch };
-enum class ZoneCondition : uint8_t { Always, WhilePlaying, WhileSizeUnlocked };
+// WhilePlayingWide: while playing, on a window at least kWideWindow wide.
+enum class ZoneCondition : uint8_t { Always, WhilePlaying, WhileSizeUnlocked, WhilePlayingWide };
+const int32_t kWideWindow = 350;
 
 // Short names for the zone tables.
 namespace zone {
@@ -18,6 +20,7 @@ const ZoneAnchor Stretch = ZoneAnchor::Stretch;
 const ZoneCondition Always = ZoneCondition::Always;
 const ZoneCondition WhilePlaying = ZoneCondition::WhilePlaying;
 const ZoneCondition WhileSizeUnlocked = ZoneCondition::WhileSizeUnlocked;
+const ZoneCondition WhilePlayingWide = ZoneCondition::WhilePlayingWide;
 }  // namespace zone
 
 // Inclusive bounds, tested against the press through the two anchors.
@@ -98,6 +101,31 @@ bool ZoneContains(const PassZone& zone, const ZoneTable& table, PressPoint p, Wi
 
 // True when some zone of the table whose condition holds contains the press.
 bool TableHasPassZone(const ZoneTable& table, PressPoint p, WindowSize size, ZoneConditions when);
+
+// A decision that may need the playing state, for windows that ask the
+// player only when a press lands on a zone that plays a part only while it plays.
+enum class PressDecision : uint8_t { Swallow, Pass, PassWhilePlaying };
+PressDecision DecideWithoutPlaying(const ZoneTable& table, PressPoint p, WindowSize size, bool sizeUnlocked);
+inline bool Passes(PressDecision d, bool playing)
+{
+    return d == PressDecision::Pass || (d == PressDecision::PassWhilePlaying && playing);
+}
+
+// The player's resize grip of the video window and the generic frames,
+// measured from the lower-right corner itself (reference size 0 x 116): the
+// cells with x >= W - 19, y >= H - 19 and (W - x) + (H - y) <= 30, one step of
+// one pixel per row from (W - 11, H - 19) to (W - 19, H - 11). Its right
+// column x = W and bottom row y = H lie one pixel beyond the window.
+#define TAVRIN_CORNER_GRIP_FROM_EDGE                                      \
+    {-19, 0, zone::Right, 105, 116, zone::Bottom, zone::WhileSizeUnlocked}, \
+    {-18, 0, zone::Right, 104, 116, zone::Bottom, zone::WhileSizeUnlocked}, \
+    {-17, 0, zone::Right, 103, 116, zone::Bottom, zone::WhileSizeUnlocked}, \
+    {-16, 0, zone::Right, 102, 116, zone::Bottom, zone::WhileSizeUnlocked}, \
+    {-15, 0, zone::Right, 101, 116, zone::Bottom, zone::WhileSizeUnlocked}, \
+    {-14, 0, zone::Right, 100, 116, zone::Bottom, zone::WhileSizeUnlocked}, \
+    {-13, 0, zone::Right, 99, 116, zone::Bottom, zone::WhileSizeUnlocked},  \
+    {-12, 0, zone::Right, 98, 116, zone::Bottom, zone::WhileSizeUnlocked},  \
+    {-11, 0, zone::Right, 97, 116, zone::Bottom, zone::WhileSizeUnlocked}
 
 #define TAVRIN_ZONE_TABLE(zones, refWidth, refHeight) \
     { zones, (int)(sizeof(zones) / sizeof(zones[0])), refWidth, refHeight }

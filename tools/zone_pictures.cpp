@@ -33,8 +33,8 @@ bool MainNormal(PressPoint p, WindowSize, bool playing, bool) { return MainPress
 bool MainShaded(PressPoint p, WindowSize, bool playing, bool) { return MainPressPasses(p, true, playing); }
 bool EqualizerNormal(PressPoint p, WindowSize, bool, bool) { return EqualizerPressPasses(p, false); }
 bool EqualizerShaded(PressPoint p, WindowSize, bool, bool) { return EqualizerPressPasses(p, true); }
-bool PlaylistNormal(PressPoint p, WindowSize s, bool, bool free) { return PlaylistPressPasses(p, s, false, !free); }
-bool PlaylistShaded(PressPoint p, WindowSize s, bool, bool free) { return PlaylistPressPasses(p, s, true, !free); }
+bool PlaylistNormal(PressPoint p, WindowSize s, bool playing, bool free) { return PlaylistPressPasses(p, s, false, !free, playing); }
+bool PlaylistShaded(PressPoint p, WindowSize s, bool playing, bool free) { return PlaylistPressPasses(p, s, true, !free, playing); }
 bool Video(PressPoint p, WindowSize s, bool, bool free) { return VideoPressPasses(p, s, !free); }
 bool Gen(PressPoint p, WindowSize s, bool, bool free) { return GenPressPasses(p, s, !free); }
 

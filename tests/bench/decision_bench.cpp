@@ -46,7 +46,7 @@ void EqualizerPress(benchmark::State& state)
 }
 void PlaylistPress(benchmark::State& state)
 {
-    RunDecision(state, [](PressPoint p) { return PlaylistPressPasses(p, WindowSize{400, 232}, false, false); });
+    RunDecision(state, [](PressPoint p) { return PlaylistPressPasses(p, WindowSize{400, 232}, false, false, true); });
 }
 void VideoPress(benchmark::State& state)
 {

@@ -30,7 +30,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         if (MainPressPasses(p, shaded, playing) || EqualizerPressPasses(p, shaded)) __builtin_trap();
     }
     PressPoint raw = PressPointFromLParam(in.lParam, 0);
-    if (PlaylistPressPasses(raw, s, shaded, true) && !PlaylistPressPasses(raw, s, shaded, false)) __builtin_trap();
+    if (PlaylistPressPasses(raw, s, shaded, true, playing) && !PlaylistPressPasses(raw, s, shaded, false, playing)) __builtin_trap();
     if (VideoPressPasses(raw, s, true) && !VideoPressPasses(raw, s, false)) __builtin_trap();
     if (GenPressPasses(raw, s, true) && !GenPressPasses(raw, s, false)) __builtin_trap();
     return 0;

@@ -6,6 +6,12 @@
 
 static char g_pluginPath[MAX_PATH] = "gen_tavrin.dll";
 static char g_frameOwnerPath[MAX_PATH] = "frame_owner.exe";
+static int g_sweepStride = 1;
+
+int SweepStride()
+{
+    return g_sweepStride;
+}
 
 const char* PluginPath()
 {
@@ -200,6 +206,7 @@ int main(int argc, char** argv)
     }
     for (int i = 1; i < argc; ++i) {
         if (!strncmp(argv[i], "--dll=", 6)) snprintf(g_pluginPath, sizeof(g_pluginPath), "%s", argv[i] + 6);
+        if (!strncmp(argv[i], "--sweep-stride=", 15)) g_sweepStride = atoi(argv[i] + 15) > 0 ? atoi(argv[i] + 15) : 1;
     }
     return RUN_ALL_TESTS();
 }

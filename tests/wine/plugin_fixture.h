@@ -62,6 +62,9 @@ std::vector<HostRequestRecord> Requests();
 // window there as a BMP named after the current test.
 void SaveDialogPicture(HWND hwnd);
 
+// Every how many pixels the sweeps press (--sweep-stride=N; 1: every pixel).
+int SweepStride();
+
 // Pumps the thread's messages for a while.
 void PumpMessages(DWORD milliseconds);
 

@@ -15,8 +15,8 @@ TEST_F(WindowFilters, RequestSequencesPerPress)
         LRESULT version;
         Sequence expected;
     } const cases[] = {
-        {kHostEqualizer, kNewerHostVersion, {{0, 608}, {0, 638}}},
-        {kHostEqualizer, kOlderHostVersion, {{0, 608}}},
+        {kHostEqualizer, kNewerHostVersion, {{0, 638}}},  // the scale is its width
+        {kHostEqualizer, kOlderHostVersion, {}},
         {kHostPlaylist, kNewerHostVersion, {{1, 638}}},
         {kHostPlaylist, kOlderHostVersion, {}},
         {kHostVideo, kNewerHostVersion, {}},
@@ -58,9 +58,18 @@ TEST_F(WindowFilters, EqualizerScaleAndShade)
     EXPECT_TRUE(Passes(eq, 61, 6));
     EXPECT_FALSE(Passes(eq, 96, 50));
     g_answers.shadedEqualizer = 0;
+    // Double size on, the equalizer's own double size off: it stays 275 wide
+    // and its presses are not halved, so the sliders work.
     g_answers.scale = 1;
-    EXPECT_TRUE(Passes(eq, 193, 101));  // (96, 50) at double size
+    EXPECT_TRUE(Passes(eq, 96, 50));   // band 2
+    EXPECT_TRUE(Passes(eq, 21, 90));   // preamp
+    EXPECT_FALSE(Passes(eq, 95, 50));
+    // Both on: 550 wide, every press halved.
+    SetHostWindowSize(kHostEqualizer, 550, 232);
+    EXPECT_TRUE(Passes(eq, 193, 101));  // (96, 50)
     EXPECT_FALSE(Passes(eq, 191, 101)); // (95, 50)
+    g_answers.scale = 0;                // the width alone decides
+    EXPECT_TRUE(Passes(eq, 193, 101));
 }
 
 // The resizable windows' flags: the move lock opens the gate, the size lock
@@ -114,8 +123,8 @@ TEST_F(WindowFilters, PlaylistOnANewerHostAnsweringNormalUsesTheNormalTable)
     HWND pl = HostWindow(kHostPlaylist);
     SetHostWindowSize(kHostPlaylist, 275, 14);
     EXPECT_FALSE(Passes(pl, 250, 7));
-    EXPECT_TRUE(Passes(pl, 20, 0));    // bottom-left block 1, ty = 0 + 102
-    EXPECT_FALSE(Passes(pl, 20, 3));   // ty 105
+    EXPECT_FALSE(Passes(pl, 20, 3));   // ty 105, below ADD
+    EXPECT_TRUE(Passes(pl, 20, 0));    // ADD, ty = 0 + 102
     g_answers.shadedPlaylist = 1;
     EXPECT_TRUE(Passes(pl, 250, 7));
     EXPECT_FALSE(Passes(pl, 20, 0));
@@ -133,9 +142,9 @@ TEST_F(WindowFilters, ResizingChangesTheNextDecision)
     EXPECT_TRUE(Passes(pl, 200, 194));
     EXPECT_FALSE(Passes(pl, 200, 195));
 
-    EXPECT_FALSE(Passes(video, 389, 3));
+    EXPECT_FALSE(Passes(video, 390, 3));
     SetHostWindowSize(kHostVideo, 400, 300);
-    EXPECT_TRUE(Passes(video, 389, 3));
+    EXPECT_TRUE(Passes(video, 390, 3));
     EXPECT_TRUE(Passes(video, 9, 271));
     EXPECT_FALSE(Passes(video, 9, 270));
 }
