@@ -141,9 +141,9 @@ void PumpMessages(DWORD milliseconds)
     DWORD end = GetTickCount() + milliseconds;
     do {
         MSG msg;
-        while (PeekMessageA(&msg, 0, 0, 0, PM_REMOVE)) {
+        while (PeekMessageW(&msg, 0, 0, 0, PM_REMOVE)) {
             TranslateMessage(&msg);
-            DispatchMessageA(&msg);
+            DispatchMessageW(&msg);
         }
         Sleep(5);
     } while ((LONG)(end - GetTickCount()) > 0);
@@ -157,40 +157,10 @@ void SaveDialogPicture(HWND hwnd)
     PumpMessages(200);
     RECT r;
     GetWindowRect(hwnd, &r);
-    int w = r.right - r.left, h = r.bottom - r.top;
-    HDC screen = GetDC(0);
-    HDC memory = CreateCompatibleDC(screen);
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = w;
-    info.bmiHeader.biHeight = h;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 24;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* bits = 0;
-    HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, 0, 0);
-    HGDIOBJ old = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, w, h, screen, r.left, r.top, SRCCOPY);
-    GdiFlush();
-    DWORD stride = ((DWORD)w * 3 + 3) & ~3u;
-    BITMAPFILEHEADER file = {};
-    file.bfType = 0x4D42;
-    file.bfOffBits = sizeof(file) + sizeof(info.bmiHeader);
-    file.bfSize = file.bfOffBits + stride * h;
     const ::testing::TestInfo* test = ::testing::UnitTest::GetInstance()->current_test_info();
     char path[MAX_PATH];
     snprintf(path, sizeof(path), "%s\\%s.bmp", dir, test->name());
-    FILE* f = fopen(path, "wb");
-    if (f) {
-        fwrite(&file, sizeof(file), 1, f);
-        fwrite(&info.bmiHeader, sizeof(info.bmiHeader), 1, f);
-        fwrite(bits, stride, h, f);
-        fclose(f);
-    }
-    SelectObject(memory, old);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
-    ReleaseDC(0, screen);
+    SaveScreenPicture(r, path);
 }
 
 // The DLL may be named on the command line (--dll=PATH), as the 32-bit run does.

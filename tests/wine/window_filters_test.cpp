@@ -165,3 +165,58 @@ TEST_F(WindowFilters, UnreadableRectanglePassesThePress)
 }
 
 }  // namespace
+
+namespace {
+
+class PlaylistRules : public PluginTest {};
+
+// The mini visualisation needs the playing state: the player is asked, after
+// the shade, only for a press that lands there.
+TEST_F(PlaylistRules, PlayingIsAskedOnlyOnTheMiniVisualisation)
+{
+    ASSERT_EQ(0, Start(kAllLocked));
+    HWND pl = HostWindow(kHostPlaylist);
+    SetHostWindowSize(kHostPlaylist, 400, 232);
+    const struct {
+        int x, y;
+        LRESULT playing;
+        bool passes;
+        Sequence requests;
+    } cases[] = {
+        {200, 215, 1, true, {{1, 638}, {0, 104}}},   // mini visualisation, playing
+        {200, 215, 0, false, {{1, 638}, {0, 104}}},  // stopped: the player would drag
+        {100, 100, 0, true, {{1, 638}}},              // the list
+        {100, 5, 1, false, {{1, 638}}},               // the title
+    };
+    for (const auto& c : cases) {
+        g_answers.playing = c.playing;
+        ClearHostRecords();
+        EXPECT_EQ(c.passes, Passes(pl, c.x, c.y)) << c.x << "," << c.y << " playing " << c.playing;
+        EXPECT_EQ(c.requests, Requests()) << c.x << "," << c.y;
+    }
+    SetHostWindowSize(kHostPlaylist, 349, 232);  // too narrow for it
+    g_answers.playing = 1;
+    ClearHostRecords();
+    EXPECT_FALSE(Passes(pl, 150, 215));
+    EXPECT_EQ(Sequence({{1, 638}}), Requests());
+}
+
+// A press on a menu button opens its column; the player gives the next press
+// anywhere in the playlist to it, so that press passes, title included. Leaving
+// the playlist closes the column.
+TEST_F(PlaylistRules, PressAfterAMenuButtonPasses)
+{
+    ASSERT_EQ(0, Start(kAllLocked));
+    HWND pl = HostWindow(kHostPlaylist);
+    EXPECT_FALSE(Passes(pl, 100, 5));
+    EXPECT_TRUE(Passes(pl, 20, 95));   // ADD
+    EXPECT_TRUE(Passes(pl, 100, 5));   // goes to the column
+    EXPECT_FALSE(Passes(pl, 100, 5));  // the column is closed again
+    EXPECT_TRUE(Passes(pl, 240, 95));  // LIST OPTS
+    SendMessageW(pl, WM_ACTIVATE, WA_INACTIVE, 0);
+    EXPECT_FALSE(Passes(pl, 100, 5));
+    EXPECT_TRUE(Passes(pl, 100, 50));  // the list opens nothing
+    EXPECT_FALSE(Passes(pl, 100, 5));
+}
+
+}  // namespace

@@ -1,5 +1,6 @@
 #include "host_standin.h"
 
+#include <stdio.h>
 #include <string.h>
 
 HostAnswers g_answers;
@@ -414,4 +415,41 @@ void UnloadPlugin()
     if (g_plugin) FreeLibrary(g_plugin);
     g_plugin = 0;
     g_record = 0;
+}
+
+bool SaveScreenPicture(const RECT& area, const char* path)
+{
+    int w = area.right - area.left, h = area.bottom - area.top;
+    HDC screen = GetDC(0);
+    HDC memory = CreateCompatibleDC(screen);
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof(info.bmiHeader);
+    info.bmiHeader.biWidth = w;
+    info.bmiHeader.biHeight = h;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 24;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = 0;
+    HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, 0, 0);
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, w, h, screen, area.left, area.top, SRCCOPY);
+    GdiFlush();
+    DWORD stride = ((DWORD)w * 3 + 3) & ~3u;
+    BITMAPFILEHEADER file = {};
+    file.bfType = 0x4D42;
+    file.bfOffBits = sizeof(file) + sizeof(info.bmiHeader);
+    file.bfSize = file.bfOffBits + stride * h;
+    FILE* f = fopen(path, "wb");
+    bool saved = f != 0;
+    if (f) {
+        fwrite(&file, sizeof(file), 1, f);
+        fwrite(&info.bmiHeader, sizeof(info.bmiHeader), 1, f);
+        fwrite(bits, stride, h, f);
+        fclose(f);
+    }
+    SelectObject(memory, old);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(0, screen);
+    return saved;
 }

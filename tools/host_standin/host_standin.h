@@ -113,6 +113,9 @@ struct HostPluginRecord {
     HINSTANCE hDllInstance;
 };
 
+// Saves what the screen shows in a rectangle as a 24-bit BMP file.
+bool SaveScreenPicture(const RECT& area, const char* path);
+
 bool LoadPlugin(const char* path);
 HostPluginRecord* Plugin();
 HMODULE PluginModule();

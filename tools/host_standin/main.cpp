@@ -16,41 +16,6 @@
 
 #include "host_standin.h"
 
-static void SaveScreen(const char* path)
-{
-    int w = GetSystemMetrics(SM_CXSCREEN), h = 520;
-    HDC screen = GetDC(0);
-    HDC memory = CreateCompatibleDC(screen);
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = w;
-    info.bmiHeader.biHeight = h;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 24;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* bits = 0;
-    HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, 0, 0);
-    HGDIOBJ old = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, w, h, screen, 0, 0, SRCCOPY);
-    GdiFlush();
-    DWORD stride = ((DWORD)w * 3 + 3) & ~3u;
-    BITMAPFILEHEADER file = {};
-    file.bfType = 0x4D42;
-    file.bfOffBits = sizeof(file) + sizeof(info.bmiHeader);
-    file.bfSize = file.bfOffBits + stride * h;
-    FILE* f = fopen(path, "wb");
-    if (f) {
-        fwrite(&file, sizeof(file), 1, f);
-        fwrite(&info.bmiHeader, sizeof(info.bmiHeader), 1, f);
-        fwrite(bits, stride, h, f);
-        fclose(f);
-    }
-    SelectObject(memory, old);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
-    ReleaseDC(0, screen);
-}
-
 static void RedrawAll()
 {
     for (int i = 0; i < kHostWindowCount; ++i) InvalidateRect(HostWindow((HostWindowId)i), 0, TRUE);
@@ -117,7 +82,8 @@ int main(int argc, char** argv)
     MSG msg;
     while (GetMessageW(&msg, 0, 0, 0) > 0) {
         if (msg.message == WM_TIMER && !msg.hwnd && picture) {
-            SaveScreen(picture);
+            RECT screen = {0, 0, GetSystemMetrics(SM_CXSCREEN), 520};
+            SaveScreenPicture(screen, picture);
             break;
         }
         if (msg.message == WM_KEYDOWN && HandleKey(msg.wParam)) continue;

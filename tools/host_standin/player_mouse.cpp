@@ -5,6 +5,8 @@
 // Play, a menu) are only recorded in g_actions.
 #include "host_standin.h"
 
+#include <string.h>
+
 #include <map>
 
 std::vector<std::string> g_actions;
@@ -77,28 +79,13 @@ const Control kMainNormal[] = {
     {"Menu", L(5), L(17), L(3), L(13), kOnPress, kAlways},
 };
 
-// What a release on the main window runs, whatever was pressed: transport,
-// eject, shuffle, repeat, EQ/PL, about or clutterbar, else the title buttons.
-const Control kMainNormalReleases[] = {
-    {"Prev", L(15), L(37), L(87), L(106), kOnRelease, kAlways},
-    {"Play", L(38), L(59), L(87), L(106), kOnRelease, kAlways},
-    {"Pause", L(60), L(83), L(87), L(106), kOnRelease, kAlways},
-    {"Stop", L(84), L(106), L(87), L(106), kOnRelease, kAlways},
-    {"Next", L(107), L(130), L(87), L(106), kOnRelease, kAlways},
-    {"Eject", L(136), L(158), L(89), L(105), kOnRelease, kAlways},
-    {"Shuffle", L(165), L(209), L(90), L(102), kOnRelease, kAlways},
-    {"Repeat", L(210), L(239), L(90), L(102), kOnRelease, kAlways},
-    {"EQ toggle", L(219), L(242), L(58), L(70), kOnRelease, kAlways},
-    {"PL toggle", L(243), L(265), L(58), L(70), kOnRelease, kAlways},
-    {"About", L(253), L(265), L(91), L(105), kOnRelease, kAlways},
+// The clutterbar claims x 9..19, y 20..65; a release runs its button under it.
+const Control kClutterButtons[] = {
     {"Clutter O", L(11), L(19), L(24), L(31), kOnRelease, kAlways},
     {"Clutter A", L(11), L(19), L(32), L(39), kOnRelease, kAlways},
     {"Clutter I", L(11), L(19), L(40), L(47), kOnRelease, kAlways},
     {"Clutter D", L(11), L(19), L(48), L(55), kOnRelease, kAlways},
     {"Clutter V", L(11), L(19), L(56), L(62), kOnRelease, kAlways},
-    {"Minimize", L(244), L(253), L(3), L(12), kOnRelease, kAlways},
-    {"Shade", L(254), L(262), L(3), L(12), kOnRelease, kAlways},
-    {"Close", L(264), L(272), L(3), L(12), kOnRelease, kAlways},
 };
 
 const Control kMainShaded[] = {
@@ -117,11 +104,6 @@ const Control kMainShaded[] = {
     {"Menu", L(5), L(17), L(3), L(13), kOnPress, kAlways},
 };
 
-const Control kMainShadedReleases[] = {
-    {"Minimize", L(244), L(253), L(3), L(12), kOnRelease, kAlways},
-    {"Shade", L(254), L(262), L(3), L(12), kOnRelease, kAlways},
-    {"Close", L(264), L(272), L(3), L(12), kOnRelease, kAlways},
-};
 
 // Equalizer: sliders, title buttons, dB buttons, ON/AUTO, presets.
 const Control kEqualizerNormal[] = {
@@ -218,10 +200,11 @@ bool Active(const Control& c, int width)
     return false;
 }
 
-const Control* Find(Table table, int x, int y, int width, int height)
+const Control* Find(Table table, int x, int y, int width, int height, bool releasesOnly = false)
 {
     for (int i = 0; i < table.count; ++i) {
         const Control& c = table.controls[i];
+        if (releasesOnly && c.acts != kOnRelease) continue;
         if (Active(c, width) && Contains(c, x, y, width, height)) return &c;
     }
     return 0;
@@ -431,9 +414,10 @@ void Release(HWND hwnd, PlayerWindowKind kind, LPARAM lParam)
     if (hold == kHoldDrag || hold == kHoldResize) return;
     if (kind == kPlayerMain) {
         if (hold == kHoldControl) return;  // the bar, volume, balance or title scroll
-        // Whatever was pressed, the release runs the control under it.
-        const Control* c = at.shaded ? Find(TABLE(kMainShadedReleases), at.x, at.y, at.width, at.height)
-                                     : Find(TABLE(kMainNormalReleases), at.x, at.y, at.width, at.height);
+        // Whatever was pressed, the release runs the control under it, in
+        // the order the player tests them; the clutterbar, the button of it.
+        const Control* c = Find(PressTable(kind, at.shaded), at.x, at.y, at.width, at.height, true);
+        if (c && strcmp(c->name, "Clutterbar") == 0) c = Find(TABLE(kClutterButtons), at.x, at.y, at.width, at.height);
         if (c) Record(kind, "release", c->name);
         return;
     }
