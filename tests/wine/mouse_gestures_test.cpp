@@ -156,6 +156,8 @@ const struct {
     {{"main: bitrate display, drag", kMainWindow, {115, 45}, {175, 85}, false}, true, false, {"main drag"}},
     {{"main: visualisation while stopped, drag", kMainWindow, {50, 50}, {110, 90}, false}, true, false,
      {"main drag"}},
+    {{"main: between windowshade and close, drag", kMainWindow, {263, 7}, {200, 47}, false}, true, false,
+     {"main drag"}},
     {{"eq: title, slide over Close", kEqualizerWindow, {100, 5}, {268, 7}, false}, true, false, {"eq drag"}},
     {{"eq: title, release on ON", kEqualizerWindow, {100, 5}, {20, 24}, false}, true, false, {"eq drag"}},
     {{"eq: sweep over the sliders", kEqualizerWindow, {100, 25}, {250, 70}, false}, true, false, {"eq drag"}},
