@@ -13,13 +13,8 @@ static bool EqualizerPressAllowed(HWND hwnd, LPARAM lParam)
     if (CtrlDown()) return true;
     WindowSize size;
     if (!ReadWindowSize(hwnd, &size)) return true;
-    HostViewState view;
-    view.newerHost = g_newerHost;
-    view.scaleShift = EqualizerScaleShift(size.width);
-    view.playing = false;  // the equalizer never asks
-    view.shaded = g_newerHost ? IsShadedAnswer(SendHostRequest(kShadeEqualizer, kRequestShaded))
-                              : IsShadedHeight(size.height);
-    return EqualizerPressPasses(PressPointFromLParam((uintptr_t)lParam, view.scaleShift), view.shaded);
+    bool shaded = IsShadedNow(kShadeEqualizer, size.height);
+    return EqualizerPressPasses(PressPointFromLParam((uintptr_t)lParam, EqualizerScaleShift(size.width)), shaded);
 }
 
 LRESULT CALLBACK EqualizerFilterProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)

@@ -39,4 +39,14 @@ inline bool ReadWindowSize(HWND hwnd, WindowSize* size)
     return true;
 }
 
+// Whether the main window, the equalizer or the playlist shows only its
+// title strip: a newer host is asked (request 638, only the answer 1 means
+// shaded), an older one is measured (exactly 14 pixels high; the height is
+// read only then).
+inline bool IsShadedNow(WPARAM shadeWindow, int32_t height)
+{
+    if (g_newerHost) return IsShadedAnswer(SendHostRequest(shadeWindow, kRequestShaded));
+    return IsShadedHeight(height);
+}
+
 #endif

@@ -6,21 +6,6 @@
 
 Subclass g_mainWindow;
 
-// Fills view->shaded for the main window: a newer host is
-// asked (request 638, only the answer 1 means shaded), an older one is
-// measured (exactly 14 pixels high). False when the rectangle cannot be read.
-static bool ReadMainWindowShade(HWND hwnd, HostViewState* view)
-{
-    if (view->newerHost) {
-        view->shaded = IsShadedAnswer(SendHostRequest(kShadeMain, kRequestShaded));
-        return true;
-    }
-    WindowSize size;
-    if (!ReadWindowSize(hwnd, &size)) return false;
-    view->shaded = IsShadedHeight(size.height);
-    return true;
-}
-
 // A press, or the second press of a double-click, which the main window's
 // class receives as WM_LBUTTONDBLCLK and the player handles as a press
 // wherever it has no double-click action of its own.
@@ -32,7 +17,10 @@ static bool MainPressAllowed(HWND hwnd, UINT message, LPARAM lParam)
     view.newerHost = g_newerHost;
     view.scaleShift = ScaleShiftFromAnswer(SendHostRequest(0, kRequestScale));
     view.playing = SendHostRequest(0, kRequestPlaying) != 0;
-    if (!ReadMainWindowShade(hwnd, &view)) return true;
+    // An older host's shade is measured: the rectangle is read only then.
+    WindowSize size = {0, 0};
+    if (!view.newerHost && !ReadWindowSize(hwnd, &size)) return true;
+    view.shaded = IsShadedNow(kShadeMain, size.height);
     PressPoint p = PressPointFromLParam((uintptr_t)lParam, view.scaleShift);
     if (message == WM_LBUTTONDBLCLK) return MainDoubleClickPasses(p, view.shaded, view.playing);
     return MainPressPasses(p, view.shaded, view.playing);

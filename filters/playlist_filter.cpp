@@ -18,8 +18,7 @@ static bool PlaylistPressAllowed(HWND hwnd, LPARAM lParam)
     if (CtrlDown()) return true;
     WindowSize size;
     if (!ReadWindowSize(hwnd, &size)) return true;
-    bool shaded = g_newerHost ? IsShadedAnswer(SendHostRequest(kShadePlaylist, kRequestShaded))
-                              : IsShadedHeight(size.height);
+    bool shaded = IsShadedNow(kShadePlaylist, size.height);
     if (columnOpen && !shaded) return true;
     PressPoint p = PressPointFromLParam((uintptr_t)lParam, 0);
     PressDecision decision = PlaylistPressDecision(p, size, shaded, g_lockSettings.SizePlaylist != 0);
